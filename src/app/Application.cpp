@@ -1,0 +1,291 @@
+#include "app/Application.h"
+
+#include "app/AudioManager.h"
+#include "app/DemoSlot.h"
+#include "app/FrameDuration.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/Log.h"
+#include "app/LoopTiming.h"
+#include "app/ProfileStore.h"
+#include "app/ResourceException.h"
+#include "app/ResourceManager.h"
+#include "app/Surface.h"
+#include "game/Game.h"
+#include "game/GraphicsContext.h"
+#include "screens/CreditsMenu.h"
+#include "screens/ErrorMenu.h"
+#include "screens/HighscoreMenu.h"
+#include "screens/LevelSelection.h"
+#include "screens/MainMenu.h"
+#include "screens/OptionMenu.h"
+#include "screens/PauseMenu.h"
+#include "screens/ProfileSelection.h"
+#include "screens/VictoryMenu.h"
+
+#include <SFML/System/Clock.hpp>
+
+#include <stdexcept>
+
+DemoSlot::DemoSlot() = default;
+DemoSlot::~DemoSlot() = default;
+
+Application& Application::Instance()
+{
+    static Application instance;
+    return instance;
+}
+
+Application::Application() : state(StateMainMenu)
+{
+    log = OpenLogFile();
+    savedErrorBuffer = RedirectLog(*log);
+    try {
+        try {
+            window = std::make_unique<GameWindow>();
+            resources = std::make_unique<ResourceManager>();
+            InitSubsystems();
+        } catch (const ResourceException& e) {
+            HandleError(e, true);
+        }
+    } catch (...) {
+        // Anything else leaves the constructor: what was made is deleted in
+        // reverse order, after the error streams have their buffer back.
+        RestoreLog(savedErrorBuffer);
+        audio.reset();
+        graphics.reset();
+        profiles.reset();
+        input.reset();
+        resources.reset();
+        window.reset();
+        throw;
+    }
+}
+
+Application::~Application()
+{
+    Log("Application ends.");
+    RestoreLog(savedErrorBuffer);
+    // The members now go in reverse order of creation: the backdrop game, the
+    // background, the current screen, the services, and the log last.
+}
+
+void Application::InitSubsystems()
+{
+    window->CreateGameWindow();
+    unsigned frameMode = window->frameModeChoices[window->selected[1]];
+    window->window.setFramerateLimit(frameMode == 1 ? static_cast<unsigned>(1.0 / FrameDuration.asSeconds() + 0.5)
+                                                    : 0u);
+    window->window.setVerticalSyncEnabled(frameMode == 2);
+    window->applied = window->selected;
+    input = std::make_unique<InputHandler>(*window);
+    profiles = std::make_unique<ProfileStore>();
+    graphics = std::make_unique<GraphicsContext>(*resources, *window);
+    audio = std::make_unique<AudioManager>(*resources, *window);
+    audio->StartLoading();
+}
+
+bool Application::Startup()
+{
+    try {
+        if (state == StateQuit)
+            return true;
+        demo = std::make_unique<DemoSlot>();
+        demo->game = std::make_unique<Game>(*window, true);
+        demo->active = false;
+        SwitchState(state);
+        profiles->LoadProfiles();
+        profiles->currentProfile = 0;
+        return true;
+    } catch (const VrenkException& e) {
+        Log("Encountered problem at startup: " + e.GetMessage());
+        if (!e.IsRecoverable())
+            return false;
+        // The loop needs a screen: show the error, or end when even that
+        // cannot be shown.
+        try {
+            if (demo)
+                demo->active = false;
+            profiles->LoadProfiles();
+            profiles->currentProfile = 0;
+            ShowErrorScreen(e);
+            return true;
+        } catch (const VrenkException& again) {
+            Log("Encountered problem at startup: " + again.GetMessage());
+            return false;
+        }
+    }
+}
+
+void Application::Run()
+{
+    sf::Clock clock;
+    sf::Time accumulated = sf::Time::Zero;
+    while (state != StateQuit && current) {
+        try {
+            while (state != StateQuit && current)
+                accumulated = RunPass(accumulated + clock.restart());
+        } catch (const VrenkException& e) {
+            Log("Error: " + e.GetMessage());
+            // The backdrop may be the culprit: it stops until a menu loads a
+            // level into it again.
+            if (demo)
+                demo->active = false;
+            ShowErrorScreen(e);
+        }
+    }
+}
+
+sf::Time Application::RunPass(sf::Time accumulated)
+{
+    StepPlan plan = PlanSteps(accumulated);
+    for (unsigned i = 0; i < plan.steps && current; ++i) {
+        if (demo && demo->active)
+            demo->game->Update();
+        int next = current->Update();
+        state = next;
+        if (next != StateStay)
+            SwitchState(next);
+    }
+    if (current) {
+        if (demo && demo->active)
+            demo->game->Draw();
+        current->Draw();
+        graphics->window->window.display();
+    }
+    return plan.remainder;
+}
+
+void Application::SwitchState(int id)
+{
+    state = id;
+    if (!KeepsScreens(id)) {
+        current.reset();
+        background.reset();
+    }
+    SetUpBackdrop(id);
+    try {
+        MakeScreen(id);
+    } catch (const VrenkException& e) {
+        HandleError(e, false);
+    }
+}
+
+void Application::SetUpBackdrop(int id)
+{
+    std::uint16_t level = id >= 0 && id < StateCount ? StateBackdropLevels[static_cast<std::size_t>(id)] : 0;
+    if (!demo)
+        return;
+    if (level != 0) {
+        if (!demo->active && !background) {
+            audio->SetMainMusic(MusicMenu);
+            audio->PlayMainMusic();
+        }
+        demo->active = true;
+        sf::Vector2f centre;
+        demo->game->LoadLevel(0, level, &centre);
+        audio->SetSuppressed(true);
+        graphics->hideSecretTiles = true;
+        graphics->showInterface = true;
+        ShowCursor();
+        demo->game->WakeEnemies();
+        graphics->ResetCamera(centre.x, centre.y);
+    } else {
+        if (demo->active && !background && id != StateQuit)
+            audio->StopMusic();
+        demo->active = false;
+    }
+}
+
+void Application::MakeScreen(int id)
+{
+    switch (id) {
+    case StateProfileSelection:
+        current = std::make_unique<ProfileSelection>();
+        break;
+    case StateCredits:
+        current = std::make_unique<CreditsMenu>();
+        break;
+    case StateOptionsFromMainMenu:
+        current = std::make_unique<OptionMenu>(*window, false);
+        break;
+    case StateOptionsFromPause:
+        current = std::make_unique<OptionMenu>(*window, true);
+        break;
+    case StateHighscores:
+        current = std::make_unique<HighscoreMenu>();
+        break;
+    case StateQuit:
+        Quit();
+        break;
+    case StateMainMenu:
+        current = std::make_unique<MainMenu>();
+        break;
+    case StateLevelSelection:
+        background.reset();
+        current = std::make_unique<LevelSelection>();
+        break;
+    case StateNewGame:
+        current = std::make_unique<Game>(*window, false);
+        break;
+    case StatePause:
+        std::swap(current, background);
+        if (!background)
+            throw std::logic_error("unreachable");
+        current = std::make_unique<PauseMenu>(*background, *window);
+        break;
+    case StateBackToPauseMenu:
+        if (!background)
+            throw std::logic_error("unreachable");
+        current = std::make_unique<PauseMenu>(*background, *window);
+        break;
+    case StateResumeGame: {
+        current.reset();
+        std::swap(current, background);
+        auto* game = dynamic_cast<Game*>(current.get());
+        if (!game)
+            throw std::logic_error("unreachable");
+        game->Resume();
+        break;
+    }
+    case StateVictory:
+        background.reset();
+        current = std::make_unique<VictoryMenu>(*resources);
+        break;
+    default:  // 13 and 14 make no screen
+        break;
+    }
+}
+
+void Application::HandleError(const VrenkException& e, bool duringStartup)
+{
+    Log(std::string("An error occurred ") + (duringStartup ? "during startup" : "during application runtime") +
+        "\nError description: " + e.GetMessage());
+    if (duringStartup)
+        state = StateQuit;
+    else
+        ShowErrorScreen(e);
+}
+
+void Application::ShowErrorScreen(const VrenkException& e)
+{
+    state = StateError;
+    current = std::make_unique<ErrorMenu>(!e.IsRecoverable(), e.GetMessage());
+    ShowCursor();
+}
+
+void Application::ShowCursor()
+{
+    if (graphics)
+        graphics->window->window.setMouseCursorVisible(true);
+}
+
+void Application::Quit()
+{
+    if (audio)
+        audio->StopMusic();
+    if (graphics)
+        graphics->window->window.close();
+    if (audio)
+        audio->CancelLoading();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/StateId.h"
+
+#include <SFML/System/Time.hpp>
+
+#include <memory>
+#include <streambuf>
+
+class AudioManager;
+class GameWindow;
+class GraphicsContext;
+class InputHandler;
+class LogFile;
+class ProfileStore;
+class ResourceManager;
+class Surface;
+class VrenkException;
+struct DemoSlot;
+
+// The spine of the program: one instance, made on first use, destroyed at
+// exit. It opens the log, owns every service and the screens, runs the
+// fixed-step main loop, switches screens by state id, and turns errors into
+// log entries and the error screen. Other parts of the game reach the
+// services through Instance() and its fields.
+class Application {
+public:
+    static Application& Instance();
+
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // True when the main loop is to run.
+    bool Startup();
+    // The main loop; returns when the state is StateQuit or no screen is left.
+    void Run();
+    // One pass of the main loop over the time gathered since the last pass:
+    // runs up to four fixed steps and draws once. Returns the time left over.
+    sf::Time RunPass(sf::Time accumulated);
+    // Makes `id` the state and puts its screen in place.
+    void SwitchState(int id);
+    // Logs an error and puts the error state in place.
+    void HandleError(const VrenkException& e, bool duringStartup);
+    // Stops music, window and the sound loader thread.
+    void Quit();
+
+    // Fields in the order they are made; they are destroyed in reverse.
+    int state;
+    std::unique_ptr<LogFile> log;
+    std::streambuf* savedErrorBuffer = nullptr;
+    std::unique_ptr<GameWindow> window;
+    std::unique_ptr<ResourceManager> resources;
+    std::unique_ptr<InputHandler> input;
+    std::unique_ptr<GraphicsContext> graphics;
+    std::unique_ptr<AudioManager> audio;
+    std::unique_ptr<ProfileStore> profiles;
+    std::unique_ptr<Surface> current;
+    std::unique_ptr<Surface> background;
+    std::unique_ptr<DemoSlot> demo;
+
+private:
+    Application();
+    ~Application();
+
+    void InitSubsystems();
+    void SetUpBackdrop(int id);
+    void MakeScreen(int id);
+    void ShowErrorScreen(const VrenkException& e);
+    void ShowCursor();
+};

@@ -1,0 +1,3 @@
+#include "app/FrameDuration.h"
+
+const sf::Time FrameDuration = sf::milliseconds(FrameMilliseconds);

@@ -1,0 +1,1 @@
+vrenk_test(app LIBS vrenk_app)

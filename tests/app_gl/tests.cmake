@@ -1,0 +1,1 @@
+vrenk_test(app_gl LIBS vrenk_app GL)
