@@ -1,13 +1,15 @@
 #pragma once
 
+#include <map>
 #include <mutex>
 #include <streambuf>
 #include <string>
+#include <thread>
 
 // The stream buffer behind the log. std::cerr and sf::err() both write into
 // it, and SFML writes to sf::err() from its own threads: each thread's text
-// is gathered on its own and handed to the file whole at every flush, under a
-// lock, so entries from different threads never tear into each other.
+// is gathered on its own and handed to the file whole at every flush, so
+// entries from different threads never tear into each other.
 class LogBuffer : public std::streambuf {
 public:
     explicit LogBuffer(std::streambuf* target);
@@ -21,10 +23,12 @@ protected:
     int sync() override;
 
 private:
-    std::string& Pending();
-    int Flush(std::string& text);
+    // Adds text to the calling thread's pending text; flushes it when asked
+    // or when it grows large. Both under the lock.
+    bool Append(const char* s, std::size_t n, bool flush);
+    bool Write(const std::string& text);
 
     std::streambuf* target_;
     std::mutex mutex_;
-    unsigned long id_;
+    std::map<std::thread::id, std::string> pending_;
 };
