@@ -61,6 +61,8 @@ void basic_reader::read_head(const std::string& openFailure)
         throw io_exception(openFailure);
     title_ = title;
     next_line(line);
+    // A file that ends here has not yet told its caller so.
+    endReported_ = false;
 }
 
 basic_reader::line_kind basic_reader::next_line_checked(std::string& line)
@@ -89,6 +91,7 @@ basic_reader::line_kind basic_reader::next_line_checked(std::string& line)
 
 basic_reader::line_kind basic_reader::next_line(std::string& line)
 {
+    check_error();
     line_kind kind;
     try {
         kind = next_line_checked(line);

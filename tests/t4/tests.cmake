@@ -1,0 +1,1 @@
+vrenk_test(t4 LIBS vrenk_t4)
