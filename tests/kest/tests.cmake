@@ -1,0 +1,1 @@
+vrenk_test(kest LIBS vrenk_kest)

@@ -1,0 +1,1 @@
+vrenk_test(kest_gl LIBS vrenk_kest GL)
