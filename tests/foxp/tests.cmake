@@ -1,0 +1,4 @@
+vrenk_test(foxp LIBS vrenk_foxp vrenk_foxpwriter sfml-graphics)
+# The command-line tool is run by its own tests.
+add_dependencies(test_foxp foxpack)
+target_compile_definitions(test_foxp PRIVATE FOXPACK_BINARY="$<TARGET_FILE:foxpack>")
