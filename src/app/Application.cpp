@@ -2,7 +2,6 @@
 
 #include "app/AudioManager.h"
 #include "app/DemoSlot.h"
-#include "app/FrameDuration.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/Log.h"
@@ -73,10 +72,7 @@ Application::~Application()
 void Application::InitSubsystems()
 {
     window->CreateGameWindow();
-    unsigned frameMode = window->frameModeChoices[window->selected[1]];
-    window->window.setFramerateLimit(frameMode == 1 ? static_cast<unsigned>(1.0 / FrameDuration.asSeconds() + 0.5)
-                                                    : 0u);
-    window->window.setVerticalSyncEnabled(frameMode == 2);
+    window->ApplyFrameMode(window->GetFrameMode());
     window->applied = window->selected;
     input = std::make_unique<InputHandler>(*window);
     profiles = std::make_unique<ProfileStore>();
@@ -277,7 +273,7 @@ void Application::ShowErrorScreen(const VrenkException& e)
 void Application::ShowCursor()
 {
     if (graphics)
-        graphics->window->window.setMouseCursorVisible(true);
+        graphics->window->SetMouseCursorVisible(true);
 }
 
 void Application::Quit()

@@ -10,6 +10,8 @@
 #include <SFML/System/Mutex.hpp>
 #include <SFML/System/Thread.hpp>
 
+#include <cstdint>
+
 class GameWindow;
 class ResourceManager;
 
@@ -20,7 +22,7 @@ public:
     AudioManager(const AudioManager&) = delete;
     AudioManager& operator=(const AudioManager&) = delete;
 
-    void SetMainMusic(MusicId id) { mainMusic = id; }
+    void SetMainMusic(std::uint32_t id) { mainMusic = id; }
     void PlayMainMusic();
     // Stops whatever music plays: state Stopped, no main and no jingle music.
     void StopMusic();
@@ -36,8 +38,8 @@ public:
 
     ResourceManager* resources;
     GameWindow* window;
-    MusicId mainMusic = MusicNone;
-    MusicId jingleMusic = MusicNone;
+    std::uint32_t mainMusic = MusicNone;
+    std::uint32_t jingleMusic = MusicNone;
     bool suppressed = false;
     sf::Thread thread;
     sf::Mutex mutex;

@@ -1,17 +1,189 @@
 #include "app/GameWindow.h"
 
+#include "app/FrameDuration.h"
+#include "app/Log.h"
+#include "kest/KeyNameTable.h"
+#include "kest/StringConversionException.h"
+#include "t4/io/DataFileFormatter.h"
+#include "t4/io/filereader.h"
+#include "t4/io/filewriter.h"
+#include "t4/io/io_exception.h"
+#include "t4/io/token_container.h"
+
 #include <SFML/Window/VideoMode.hpp>
 
-GameWindow::GameWindow()
-    : selected{1, 0, 0, 11, 4, 4}, applied(6, 0)
+#include <algorithm>
+#include <cstdio>
+
+const std::string ConfigFileTitle = std::string("Vrenk Config File (Version ") + "2.3.3" + ")";
+
+namespace {
+
+const char* const ConfigFileName = "Data/Config.txt";
+
+// Makes `slot` point at `value` in its choice list; a value that is not in
+// the list leaves the slot as it was.
+template <typename T>
+void SelectValue(std::vector<std::uint32_t>& selected, OptionSlot slot, const std::vector<T>& choices, T value)
 {
+    auto it = std::find(choices.begin(), choices.end(), value);
+    if (it != choices.end())
+        selected[slot] = static_cast<std::uint32_t>(it - choices.begin());
 }
 
-void GameWindow::CreateGameWindow()
+void SetKeyBinding(std::vector<KeyBinding>& bindings, KeyAction action, const std::string& name,
+                   sf::Keyboard::Key key)
 {
-    sf::ContextSettings settings;
-    settings.antialiasingLevel = yesNoChoices[selected[2]] ? 8 : 0;
-    bool fullscreen = yesNoChoices[selected[0]];
-    window.create(sf::VideoMode(1024, 768, 32), "Vrenk II", fullscreen ? sf::Style::Fullscreen : sf::Style::Close,
-                  settings);
+    bindings[action] = KeyBinding{action, name, key};
+}
+
+}  // namespace
+
+GameWindow::GameWindow()
+    : volumeChoices{0, 25, 50, 75, 100},
+      yesNoChoices{true, false},
+      frameModeChoices{FrameModeVSync, FrameModeFree, FrameModeLimit},
+      keyBindings(KeyActionCount),
+      selected(OptionSlotCount, 0),
+      applied(OptionSlotCount, 0)
+{
+    selected[OptionEditedBinding] = KeyActionNone;
+    LoadConfig();
+}
+
+void GameWindow::SetDefaultConfig(bool& fullscreen, std::uint32_t& frameMode, bool& antialiasing,
+                                  std::uint32_t& musicVolume, std::uint32_t& soundVolume,
+                                  std::vector<KeyBinding>& bindings)
+{
+    fullscreen = false;
+    frameMode = FrameModeVSync;
+    antialiasing = true;
+    musicVolume = 100;
+    soundVolume = 100;
+    bindings.assign(KeyActionCount, KeyBinding{});
+    SetKeyBinding(bindings, KeyActionLeft, "Left", sf::Keyboard::Left);
+    SetKeyBinding(bindings, KeyActionRight, "Right", sf::Keyboard::Right);
+    SetKeyBinding(bindings, KeyActionUp, "Up", sf::Keyboard::Up);
+    SetKeyBinding(bindings, KeyActionDown, "Down", sf::Keyboard::Down);
+    SetKeyBinding(bindings, KeyActionJump, "Jump", sf::Keyboard::F);
+    SetKeyBinding(bindings, KeyActionJetpack, "Jetpack", sf::Keyboard::E);
+    SetKeyBinding(bindings, KeyActionRocket, "Rocket", sf::Keyboard::D);
+    SetKeyBinding(bindings, KeyActionRollingBomb, "Rolling Bomb", sf::Keyboard::S);
+    SetKeyBinding(bindings, KeyActionMine, "Mine", sf::Keyboard::A);
+    SetKeyBinding(bindings, KeyActionPause, "Pause", sf::Keyboard::P);
+    SetKeyBinding(bindings, KeyActionInterface, "Interface", sf::Keyboard::I);
+}
+
+bool GameWindow::CreateGameWindow()
+{
+    sf::ContextSettings settings(0, 0, IsAntialiased() ? 8u : 0u, 1, 1);
+    sf::Uint32 style = IsFullscreen() ? (sf::Style::Fullscreen | sf::Style::Close) : sf::Style::Close;
+    window.create(sf::VideoMode(1024, 768, 32), "Vrenk II", style, settings);
+    // A new window starts with SFML's defaults again.
+    window.setKeyRepeatEnabled(false);
+    window.setMouseCursorVisible(cursorVisible_);
+    return window.setActive(true);
+}
+
+void GameWindow::ApplyFrameMode(std::uint32_t frameMode)
+{
+    window.setFramerateLimit(frameMode == FrameModeLimit ? static_cast<unsigned>(1.0 / FrameDuration.asSeconds() + 0.5)
+                                                         : 0u);
+    window.setVerticalSyncEnabled(frameMode == FrameModeVSync);
+}
+
+void GameWindow::ApplyOptions(bool recreate)
+{
+    bool changed = yesNoChoices[selected[OptionFullscreen]] != yesNoChoices[applied[OptionFullscreen]] ||
+                   yesNoChoices[selected[OptionAntialiasing]] != yesNoChoices[applied[OptionAntialiasing]];
+    if (recreate || changed)
+        CreateGameWindow();
+    ApplyFrameMode(GetFrameMode());
+    applied = selected;
+}
+
+bool GameWindow::BindKey(KeyAction action, sf::Keyboard::Key key)
+{
+    if (key == sf::Keyboard::Unknown || action >= keyBindings.size())
+        return false;
+    for (KeyBinding& binding : keyBindings)
+        if (binding.key == key)
+            binding.key = sf::Keyboard::Unknown;
+    keyBindings[action].key = key;
+    return true;
+}
+
+KeyAction GameWindow::ActionForKey(sf::Keyboard::Key key) const
+{
+    // A key SFML cannot name is no binding, even where actions are unbound.
+    if (key == sf::Keyboard::Unknown)
+        return KeyActionNone;
+    for (std::size_t i = 0; i < keyBindings.size(); ++i)
+        if (keyBindings[i].key == key)
+            return static_cast<KeyAction>(i);
+    return KeyActionNone;
+}
+
+void GameWindow::LoadConfig()
+{
+    bool fullscreen, antialiasing;
+    std::uint32_t frameMode, musicVolume, soundVolume;
+    std::vector<KeyBinding> bindings;
+    SetDefaultConfig(fullscreen, frameMode, antialiasing, musicVolume, soundVolume, bindings);
+    std::string error;
+    try {
+        t4::filereader reader(ConfigFileName, MakeDataFileFormatter());
+        t4::token_container line;
+        reader.read_data(line);
+        line >> fullscreen >> frameMode >> antialiasing >> musicVolume >> soundVolume;
+        for (KeyBinding& binding : bindings) {
+            std::string name;
+            line >> name;
+            binding.key = kest::toKeyboardKey(name);
+        }
+    } catch (const t4::io_exception& e) {
+        error = e.what();
+    } catch (const kest::StringConversionException& e) {
+        // An unknown key name is damage like any other.
+        error = e.what();
+    }
+    SelectValue(selected, OptionFullscreen, yesNoChoices, fullscreen);
+    SelectValue(selected, OptionFrameMode, frameModeChoices, frameMode);
+    SelectValue(selected, OptionAntialiasing, yesNoChoices, antialiasing);
+    SelectValue(selected, OptionMusicVolume, volumeChoices, musicVolume);
+    SelectValue(selected, OptionSoundVolume, volumeChoices, soundVolume);
+    keyBindings = bindings;
+    if (!error.empty())
+        ResetConfigFile(error);
+}
+
+void GameWindow::SaveConfig()
+{
+    try {
+        t4::token_container line;
+        line << IsFullscreen() << GetFrameMode() << IsAntialiased() << GetMusicVolume() << GetSoundVolume();
+        for (const KeyBinding& binding : keyBindings)
+            line << kest::toString(binding.key);
+        t4::filewriter writer(MakeDataFileFormatter());
+        writer.open(ConfigFileName, ConfigFileTitle);
+        writer.write_subtitle("Options");
+        writer.write_data(line);
+        writer.check_error();
+    } catch (const std::runtime_error& e) {
+        // The game goes on with its options in memory.
+        Log(std::string("Failed to save configuration: ") + e.what());
+    }
+}
+
+void GameWindow::ResetConfigFile(const std::string& reason)
+{
+    std::remove(ConfigFileName);
+    SaveConfig();
+    Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");
+}
+
+void GameWindow::SetMouseCursorVisible(bool visible)
+{
+    cursorVisible_ = visible;
+    window.setMouseCursorVisible(visible);
 }

@@ -1,10 +1,181 @@
 #include "app/ResourceManager.h"
 
-#include <SFML/Graphics/Shader.hpp>
+#include "app/ArchivePasswords.h"
+#include "app/Log.h"
+#include "app/ResourceException.h"
+#include "foxp/TwistedStream.h"
+#include "kest/BigTexture.h"
 
-ResourceManager::ResourceManager() = default;
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Lock.hpp>
+
+#include <stdexcept>
+
+namespace {
+
+const char* const KindSound = "Sound Effects";
+const char* const KindMusic = "Music";
+const char* const KindFont = "Font";
+const char* const KindShader = "Shader";
+const char* const KindTexture = "Texture";
+const char* const KindBigTexture = "Big Texture";
+
+[[noreturn]] void LoadingError(const std::string& path, const char* kind)
+{
+    throw ResourceException("Loading error at " + path, kind);
+}
+
+// The one pattern of every getter: the cached object, or a new one that is
+// cached only once it has loaded.
+template <typename T, typename Load>
+T& GetOrLoad(std::map<std::uint32_t, std::unique_ptr<T>>& cache, std::uint32_t id, Load load)
+{
+    auto it = cache.find(id);
+    if (it != cache.end())
+        return *it->second;
+    auto object = std::make_unique<T>();
+    load(*object);
+    return *cache.emplace(id, std::move(object)).first->second;
+}
+
+}  // namespace
+
+ResourceManager::ResourceManager()
+{
+    try {
+        graphicsArchive_.Open("Data/Resources2.vrk", ResourceArchivePassword);
+        musicArchive_.Open("Data/Resources1.vrk", ResourceArchivePassword);
+        soundArchive_.Open("Data/Resources3.vrk", ResourceArchivePassword);
+    } catch (const std::runtime_error& e) {
+        throw ResourceException(std::string("Failed to load resources: ") + e.what(), "");
+    }
+}
+
+ResourceManager::~ResourceManager() = default;
+
+TwistedStream& ResourceManager::OpenStream(foxp::Archive& archive, const std::string& path, const char* kind)
+{
+    {
+        std::lock_guard<std::mutex> lock(streamsMutex_);
+        auto it = streams_.find(path);
+        if (it != streams_.end()) {
+            it->second->seek(0);
+            return *it->second;
+        }
+    }
+    foxp::File file = archive.Get(path);
+    if (!file.IsFound())
+        LoadingError(path, kind);
+    auto stream = std::make_unique<TwistedStream>(std::move(file), path);
+    std::lock_guard<std::mutex> lock(streamsMutex_);
+    return *streams_.emplace(path, std::move(stream)).first->second;
+}
+
+void ResourceManager::LoadFont(sf::Font& font, const std::string& path)
+{
+    if (!font.loadFromStream(OpenStream(graphicsArchive_, path, KindFont)))
+        LoadingError(path, KindFont);
+}
+
+void ResourceManager::LoadShader(sf::Shader& shader, const std::string& path)
+{
+    if (!shader.loadFromStream(OpenStream(graphicsArchive_, path, KindShader), sf::Shader::Fragment))
+        LoadingError(path, KindShader);
+}
+
+void ResourceManager::LoadTexture(sf::Texture& texture, const std::string& path)
+{
+    if (!texture.loadFromStream(OpenStream(graphicsArchive_, path, KindTexture)))
+        LoadingError(path, KindTexture);
+}
+
+void ResourceManager::LoadBigTexture(kest::BigTexture& texture, const std::string& path)
+{
+    if (!texture.loadFromStream(OpenStream(graphicsArchive_, path, KindBigTexture)))
+        LoadingError(path, KindBigTexture);
+}
+
+void ResourceManager::LoadMusic(sf::Music& music, const std::string& path)
+{
+    if (!music.openFromStream(OpenStream(musicArchive_, path, KindMusic)))
+        LoadingError(path, KindMusic);
+}
+
+void ResourceManager::LoadSound(sf::SoundBuffer& buffer, const std::string& path)
+{
+    if (!buffer.loadFromStream(OpenStream(soundArchive_, path, KindSound)))
+        LoadingError(path, KindSound);
+}
+
+sf::Font& ResourceManager::GetFont(std::uint32_t id)
+{
+    ResourceFile file = FontFile(id);
+    return GetOrLoad(fonts_, id, [&](sf::Font& font) { LoadFont(font, file.path); });
+}
+
+sf::Shader& ResourceManager::GetShader(std::uint32_t id)
+{
+    ResourceFile file = ShaderFile(id);
+    return GetOrLoad(shaders_, id, [&](sf::Shader& shader) { LoadShader(shader, file.path); });
+}
+
+sf::Texture& ResourceManager::GetTexture(std::uint32_t id)
+{
+    ResourceFile file = TextureFile(id);
+    return GetOrLoad(textures_, id, [&](sf::Texture& texture) {
+        LoadTexture(texture, file.path);
+        texture.setSmooth(file.smooth);
+        texture.setRepeated(file.repeated);
+    });
+}
+
+kest::BigTexture& ResourceManager::GetBigTexture(std::uint32_t id)
+{
+    ResourceFile file = TextureFile(id);
+    return GetOrLoad(bigTextures_, id, [&](kest::BigTexture& texture) { LoadBigTexture(texture, file.path); });
+}
+
+sf::SoundBuffer& ResourceManager::GetSound(std::uint32_t id)
+{
+    ResourceFile file = SoundFile(id);
+    return GetOrLoad(sounds_, id, [&](sf::SoundBuffer& buffer) { LoadSound(buffer, file.path); });
+}
+
+sf::SoundBuffer& ResourceManager::GetSingleSound(std::uint32_t id)
+{
+    ResourceFile file = SingleSoundFile(id);
+    return GetOrLoad(sounds_, id, [&](sf::SoundBuffer& buffer) { LoadSound(buffer, file.path); });
+}
+
+sf::SoundBuffer& ResourceManager::GetSingleSoundLocked(std::uint32_t id)
+{
+    sf::Lock lock(soundMutex_);
+    return GetSingleSound(id);
+}
+
+sf::Music& ResourceManager::GetMusic(std::uint32_t id)
+{
+    ResourceFile file = MusicFile(id);
+    return GetOrLoad(musics_, id, [&](sf::Music& music) { LoadMusic(music, file.path); });
+}
 
 bool ResourceManager::CheckShaders()
 {
-    return sf::Shader::isAvailable();
+    if (!sf::Shader::isAvailable()) {
+        Log("Shaders are not supported on your system.");
+        return false;
+    }
+    try {
+        GetShader(ShaderBilinearTile);
+        GetShader(ShaderHorizontalBlur);
+        GetShader(ShaderVerticalBlur);
+        return true;
+    } catch (const ResourceException& e) {
+        Log("Shaders not supported.\n" + e.GetMessage());
+        return false;
+    }
 }

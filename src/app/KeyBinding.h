@@ -1,0 +1,32 @@
+#pragma once
+
+#include <SFML/Window/Keyboard.hpp>
+
+#include <cstdint>
+#include <string>
+
+// The eleven bound actions; KeyActionNone (11) means none.
+enum KeyAction : std::uint32_t {
+    KeyActionLeft = 0,
+    KeyActionRight = 1,
+    KeyActionUp = 2,
+    KeyActionDown = 3,
+    KeyActionJump = 4,
+    KeyActionJetpack = 5,
+    KeyActionRocket = 6,
+    KeyActionRollingBomb = 7,
+    KeyActionMine = 8,
+    KeyActionPause = 9,
+    KeyActionInterface = 10,
+    KeyActionNone = 11,
+};
+
+constexpr std::size_t KeyActionCount = 11;
+
+// One action with its display name and the key bound to it (Unknown, -1,
+// when unbound).
+struct KeyBinding {
+    std::uint32_t action = KeyActionNone;
+    std::string name;
+    sf::Keyboard::Key key = sf::Keyboard::Unknown;
+};

@@ -1,0 +1,1 @@
+vrenk_test(resources LIBS vrenk_app vrenk_foxpwriter)

@@ -1,0 +1,171 @@
+// The options and key bindings of the window, and "Data/Config.txt". The
+// window itself is never opened here.
+#include "app/GameWindow.h"
+
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+const std::string DefaultFile =
+    "..:: Vrenk Config File (Version 2.3.3) ::..\n"
+    "\n"
+    ".: Options :.\n"
+    "{0; 2; 1; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}\n";
+
+// Collects what is logged while it lives.
+class LogCapture {
+public:
+    LogCapture() : saved_(std::cerr.rdbuf(text_.rdbuf())) {}
+    ~LogCapture() { std::cerr.rdbuf(saved_); }
+    std::string Text() const { return text_.str(); }
+
+private:
+    std::stringstream text_;
+    std::streambuf* saved_;
+};
+
+struct Options {
+    bool fullscreen;
+    std::uint32_t frameMode;
+    bool antialiasing;
+    std::uint32_t music, sound;
+};
+
+Options Selected(const GameWindow& w)
+{
+    return {w.IsFullscreen(), w.GetFrameMode(), w.IsAntialiased(), w.GetMusicVolume(), w.GetSoundVolume()};
+}
+
+}  // namespace
+
+TEST(Config, AMissingFileGivesTheDefaultsAndTheDefaultFile)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+
+    Options o = Selected(window);
+    EXPECT_FALSE(o.fullscreen);
+    EXPECT_EQ(o.frameMode, 2u);
+    EXPECT_TRUE(o.antialiasing);
+    EXPECT_EQ(o.music, 100u);
+    EXPECT_EQ(o.sound, 100u);
+    EXPECT_EQ(window.selected[OptionEditedBinding], 11u);
+    ASSERT_EQ(window.keyBindings.size(), 11u);
+    EXPECT_EQ(window.keyBindings[KeyActionRollingBomb].name, "Rolling Bomb");
+    EXPECT_EQ(window.keyBindings[KeyActionJump].key, sf::Keyboard::F);
+
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"), DefaultFile);
+    std::string entry = log.Text();
+    EXPECT_NE(entry.find("\nFailed to load configuration: (Input) "), std::string::npos) << entry;
+    EXPECT_NE(entry.find(".\nDefault file has been created.\n"), std::string::npos) << entry;
+}
+
+TEST(Config, RoundTripOfEveryOption)
+{
+    testsupport::TempDataDir dir;
+    {
+        LogCapture log;
+        GameWindow window;
+        window.selected = {0, 2, 1, 11, 1, 3};   // fullscreen, limit, no antialiasing, 25, 75
+        ASSERT_TRUE(window.BindKey(KeyActionJump, sf::Keyboard::Space));
+        window.SaveConfig();
+    }
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"),
+              "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
+              "{1; 1; 0; 25; 75; Left; Right; Up; Down; Space; E; D; S; A; P; I}\n");
+    LogCapture log;
+    GameWindow again;
+    Options o = Selected(again);
+    EXPECT_TRUE(o.fullscreen);
+    EXPECT_EQ(o.frameMode, 1u);
+    EXPECT_FALSE(o.antialiasing);
+    EXPECT_EQ(o.music, 25u);
+    EXPECT_EQ(o.sound, 75u);
+    EXPECT_EQ(again.keyBindings[KeyActionJump].key, sf::Keyboard::Space);
+    EXPECT_EQ(log.Text(), "");   // nothing was damaged
+}
+
+TEST(Config, DamagedFilesAreRewrittenKeepingWhatWasRead)
+{
+    struct Case {
+        const char* name;
+        const char* dataLine;
+        const char* rewritten;
+    } cases[] = {
+        // Ends after the third token: the three values stay, the rest default.
+        {"short", "{1; 0; 0}", "{1; 0; 0; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}"},
+        // A token that does not parse: the failed extraction leaves 0 (a valid
+        // frame mode) and the rest take their defaults.
+        {"not a number", "{1; two; 0; 50; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "{1; 0; 1; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}"},
+        // A key name nobody knows is damage like any other.
+        {"unknown key", "{0; 0; 1; 50; 50; Left; Right; Up; Down; Hyper; E; D; S; A; P; I}",
+         "{0; 0; 1; 50; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}"},
+    };
+    for (const Case& c : cases) {
+        testsupport::TempDataDir dir;
+        dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n" +
+                                             std::string(c.dataLine) + "\n");
+        LogCapture log;
+        GameWindow window;
+        EXPECT_EQ(dir.ReadFile("Data/Config.txt"),
+                  "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n" + std::string(c.rewritten) + "\n")
+            << c.name;
+        EXPECT_NE(log.Text().find("Failed to load configuration: "), std::string::npos) << c.name;
+        EXPECT_NE(log.Text().find(".\nDefault file has been created."), std::string::npos) << c.name;
+    }
+}
+
+TEST(Config, AValueOutsideItsChoiceListIsIgnored)
+{
+    testsupport::TempDataDir dir;
+    dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
+                                     "{0; 7; 1; 30; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
+    LogCapture log;
+    GameWindow window;
+    // At the first load the slots keep index 0: frame mode 2, volume 0.
+    EXPECT_EQ(window.GetFrameMode(), 2u);
+    EXPECT_EQ(window.GetMusicVolume(), 0u);
+    EXPECT_EQ(window.GetSoundVolume(), 50u);
+    EXPECT_EQ(log.Text(), "");
+}
+
+TEST(Config, AFailedSaveIsLoggedAndTheGameGoesOn)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    ASSERT_EQ(std::system(("rm -rf '" + dir.Path() + "/Data'").c_str()), 0);
+    EXPECT_NO_THROW(window.SaveConfig());
+    EXPECT_NE(log.Text().find("Failed to save configuration: "), std::string::npos) << log.Text();
+}
+
+TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    EXPECT_FALSE(window.BindKey(KeyActionJump, sf::Keyboard::Unknown));
+    EXPECT_EQ(window.keyBindings[KeyActionJump].key, sf::Keyboard::F);
+
+    ASSERT_TRUE(window.BindKey(KeyActionJump, sf::Keyboard::D));   // D was Rocket's
+    EXPECT_EQ(window.keyBindings[KeyActionJump].key, sf::Keyboard::D);
+    EXPECT_EQ(window.keyBindings[KeyActionRocket].key, sf::Keyboard::Unknown);
+    EXPECT_EQ(window.ActionForKey(sf::Keyboard::D), KeyActionJump);
+    EXPECT_EQ(window.ActionForKey(sf::Keyboard::F), KeyActionNone);
+    // An unbound action is not reached by keys SFML cannot name.
+    EXPECT_EQ(window.ActionForKey(sf::Keyboard::Unknown), KeyActionNone);
+
+    // The unbound key is saved by its name and stays unbound when read back.
+    window.SaveConfig();
+    EXPECT_NE(dir.ReadFile("Data/Config.txt").find("; D; E; Unknown; S;"), std::string::npos);
+    GameWindow again;
+    EXPECT_EQ(again.keyBindings[KeyActionRocket].key, sf::Keyboard::Unknown);
+    EXPECT_EQ(again.keyBindings[KeyActionJump].key, sf::Keyboard::D);
+}

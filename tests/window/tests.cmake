@@ -1,0 +1,1 @@
+vrenk_test(window LIBS vrenk_app GL)
