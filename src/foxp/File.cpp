@@ -14,7 +14,7 @@ File::File(Element element, std::vector<unsigned char> keyPad)
 {
 }
 
-// The key pad goes first, then the element part.
+// The key pad goes first, then the Element base.
 File::~File() = default;
 
 std::uint32_t File::Read(void* buffer, std::size_t count)
