@@ -1,35 +1,229 @@
 #include "app/AudioManager.h"
 
+#include "app/GameWindow.h"
+#include "app/Log.h"
+#include "app/ResourceException.h"
+#include "app/ResourceManager.h"
+
+#include <SFML/Audio/Listener.hpp>
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/System/Lock.hpp>
+#include <SFML/System/Sleep.hpp>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// How long PlayJingle waits for the device to report the paused music as
+// no longer playing before it goes on anyway.
+const sf::Time PauseWaitLimit = sf::seconds(1.f);
+
+}  // namespace
 
 AudioManager::AudioManager(ResourceManager& resourceManager, GameWindow& gameWindow)
     : resources(&resourceManager), window(&gameWindow), thread(&AudioManager::LoadSounds, this)
 {
+    InitSpatialParameters();
+    for (std::uint32_t id = 0; id < MusicCount; ++id)
+        resources->GetMusic(id);
 }
 
 AudioManager::~AudioManager()
 {
+    // Normally quitting has cancelled and awaited the loader already.
     CancelLoading();
 }
 
-void AudioManager::PlayMainMusic()
+void AudioManager::InitSpatialParameters()
 {
-    state = MusicMainPlaying;
+    listenerHeight = 300.f;
+    attenuation = 8.05f;
+    maxDistanceSquared = 1000.f * 1000.f;
+    sf::Listener::setPosition(0.f, 0.f, listenerHeight);
+    minDistance = std::sqrt(listenerHeight * listenerHeight + 40000.f);
 }
 
-void AudioManager::StopMusic()
+float AudioManager::GetMusicVolume() const
 {
-    if (state != MusicStopped) {
-        GetCurrentMusic().stop();
-        state = MusicStopped;
-        mainMusic = MusicNone;
-        jingleMusic = MusicNone;
+    return 25.f * static_cast<float>(window->selected[OptionMusicVolume]);
+}
+
+float AudioManager::GetSoundVolume() const
+{
+    return 25.f * static_cast<float>(window->selected[OptionSoundVolume]);
+}
+
+bool AudioManager::PlacedInHearing(float& x, float& y) const
+{
+    sf::Vector3f listener = sf::Listener::getPosition();
+    if (x == 0.f && y == 0.f) {
+        x = listener.x;
+        y = listener.y;
+        return true;
     }
+    float dx = x - listener.x, dy = y - listener.y;
+    return dx * dx + dy * dy <= maxDistanceSquared;
+}
+
+void AudioManager::SetupSingleSound(sf::Sound& sound, float x, float y)
+{
+    sound.setPosition(x, y, 0.f);
+    sound.setAttenuation(attenuation);
+    sound.setMinDistance(minDistance);
+    sound.setVolume(GetSoundVolume());
+}
+
+void AudioManager::SetupMovableSound(MovableSound& sound, float x, float y, float vx, float vy)
+{
+    sound.velocity = sf::Vector3f(vx, vy, 0.f);
+    SetupSingleSound(sound, x, y);
+}
+
+void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float vy)
+{
+    if (suppressed || !PlacedInHearing(x, y))
+        return;
+    const sf::SoundBuffer* buffer;
+    {
+        sf::Lock lock(resources->GetSoundMutex());
+        buffer = &resources->GetSound(id);
+    }
+    MovableSound sound(*buffer);
+    SetupMovableSound(sound, x, y, vx, vy);
+    pools[id].push_back(sound);
+    pools[id].back().play();
+}
+
+void AudioManager::PlaySingleSound(std::uint32_t id, float x, float y)
+{
+    if (suppressed || !PlacedInHearing(x, y))
+        return;
+    sf::Sound& sound = singleSounds.at(id - PooledSoundCount);
+    if (!sound.getBuffer())
+        sound.setBuffer(resources->GetSingleSoundLocked(id));
+    SetupSingleSound(sound, x, y);
+    if (sound.getStatus() != sf::Sound::Playing)
+        sound.play();
+}
+
+void AudioManager::PauseSingleSound(std::uint32_t id)
+{
+    sf::Sound& sound = singleSounds.at(id - PooledSoundCount);
+    if (sound.getBuffer())
+        sound.pause();
+}
+
+void AudioManager::StopSingleSounds()
+{
+    for (sf::Sound& sound : singleSounds)
+        sound.stop();
 }
 
 sf::Music& AudioManager::GetCurrentMusic()
 {
-    return silence_;
+    switch (state) {
+    case MusicMainPlaying:
+    case MusicMainPaused:
+        return resources->GetMusic(mainMusic);
+    case MusicJinglePlaying:
+    case MusicJinglePaused:
+        return resources->GetMusic(jingleMusic);
+    case MusicStopped:
+        break;
+    }
+    throw std::logic_error("GetCurrentMusic: Music in stopped state");
+}
+
+void AudioManager::StartMainMusic()
+{
+    state = MusicMainPlaying;
+    sf::Music& music = resources->GetMusic(mainMusic);
+    music.setLoop(true);
+    music.setVolume(GetMusicVolume());
+    music.play();
+}
+
+void AudioManager::PlayMainMusic()
+{
+    if (state == MusicMainPlaying)
+        return;
+    if (state == MusicJinglePlaying)
+        resources->GetMusic(jingleMusic).stop();
+    StartMainMusic();
+}
+
+void AudioManager::PlayJingle(std::uint32_t id)
+{
+    if (state == MusicJinglePlaying) {
+        resources->GetMusic(jingleMusic).stop();
+    } else if (state != MusicStopped) {
+        // The device may take a moment to report the pause; wait for it,
+        // but never without end.
+        sf::Music& current = GetCurrentMusic();
+        current.pause();
+        sf::Clock waited;
+        while (current.getStatus() == sf::SoundSource::Playing && waited.getElapsedTime() < PauseWaitLimit)
+            sf::sleep(sf::milliseconds(1));
+    }
+    state = MusicJinglePlaying;
+    jingleMusic = id;
+    sf::Music& jingle = resources->GetMusic(jingleMusic);
+    jingle.setVolume(GetMusicVolume());
+    jingle.play();
+}
+
+void AudioManager::PauseMusic()
+{
+    if (state == MusicStopped)
+        return;
+    state = state == MusicMainPlaying ? MusicMainPaused : MusicJinglePaused;
+    GetCurrentMusic().pause();
+}
+
+void AudioManager::ResumeMusic()
+{
+    if (state == MusicStopped)
+        return;
+    state = state == MusicMainPaused ? MusicMainPlaying : MusicJinglePlaying;
+    GetCurrentMusic().play();
+}
+
+void AudioManager::StopMusic()
+{
+    if (state == MusicStopped)
+        return;
+    GetCurrentMusic().stop();
+    state = MusicStopped;
+    mainMusic = MusicNone;
+    jingleMusic = MusicNone;
+}
+
+void AudioManager::SetMusicVolume()
+{
+    if (state != MusicStopped)
+        GetCurrentMusic().setVolume(GetMusicVolume());
+}
+
+void AudioManager::Update()
+{
+    for (auto& pool : pools)
+        for (MovableSound& sound : pool)
+            sound.setPosition(sound.getPosition() + sound.velocity);
+    if (state == MusicStopped || GetCurrentMusic().getStatus() != sf::SoundSource::Stopped)
+        return;
+    if (state == MusicJinglePlaying) {   // the jingle has ended
+        resources->GetMusic(jingleMusic).stop();
+        StartMainMusic();
+    }
+}
+
+void AudioManager::PurgeSounds()
+{
+    for (auto& pool : pools)
+        while (!pool.empty() && pool.front().getStatus() == sf::SoundSource::Stopped)
+            pool.pop_front();
 }
 
 void AudioManager::StartLoading()
@@ -39,7 +233,7 @@ void AudioManager::StartLoading()
         cancel = false;
     }
     thread.launch();
-    threadRunning_ = true;
+    threadLaunched_ = true;
 }
 
 void AudioManager::CancelLoading()
@@ -48,9 +242,9 @@ void AudioManager::CancelLoading()
         sf::Lock lock(mutex);
         cancel = true;
     }
-    if (threadRunning_) {
+    if (threadLaunched_) {
         thread.wait();
-        threadRunning_ = false;
+        threadLaunched_ = false;
     }
 }
 
@@ -62,6 +256,25 @@ float AudioManager::GetLoadingProgress()
 
 void AudioManager::LoadSounds()
 {
+    for (std::uint32_t id = 0; id < SoundCount; ++id) {
+        {
+            sf::Lock lock(mutex);
+            progress = static_cast<float>(id) / 25.f;
+            if (cancel)
+                return;
+        }
+        try {
+            sf::Lock lock(resources->GetSoundMutex());
+            if (id < PooledSoundCount)
+                resources->GetSound(id);
+            else
+                resources->GetSingleSound(id);
+        } catch (const ResourceException& e) {
+            // Left unloaded: the main thread's request reports it when the
+            // sound is first played.
+            Log("Sound loader: " + e.GetMessage());
+        }
+    }
     sf::Lock lock(mutex);
     progress = 1.f;
 }

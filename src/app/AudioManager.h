@@ -1,45 +1,87 @@
 #pragma once
 
-// Stand-in: music and sound playback with the sound loader thread. It keeps
-// the music state machine's fields and the loader's control so the shell can
-// drive them, but plays nothing and loads no sounds yet.
-
+#include "app/MovableSound.h"
 #include "app/MusicState.h"
+#include "app/ResourceIds.h"
 
-#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/Sound.hpp>
 #include <SFML/System/Mutex.hpp>
 #include <SFML/System/Thread.hpp>
 
+#include <array>
 #include <cstdint>
+#include <list>
 
 class GameWindow;
 class ResourceManager;
 
+namespace sf {
+class Music;
+}
+
+// Everything the player hears: the main music and a jingle that interrupts
+// it, positional sound effects that may move while they play, and the two
+// single sounds (jetpack, lava) that the game replays while they should be
+// heard. It also owns the sound loader thread, which loads every sound
+// effect in the background at start-up and publishes its progress.
 class AudioManager {
 public:
+    // Opens all music tracks, so that a missing one fails at start-up. The
+    // loader thread is not started here.
     AudioManager(ResourceManager& resources, GameWindow& window);
     ~AudioManager();
     AudioManager(const AudioManager&) = delete;
     AudioManager& operator=(const AudioManager&) = delete;
 
+    void InitSpatialParameters();
+
+    // A pooled sound (0..23) at (x, y) moving by (vx, vy) per step. A sound
+    // at exactly (0, 0) plays at the listener.
+    void PlaySound(std::uint32_t id, float x, float y, float vx = 0.f, float vy = 0.f);
+    // Sound 24 or 25 at (x, y): started, resumed or only moved.
+    void PlaySingleSound(std::uint32_t id, float x, float y);
+    void PauseSingleSound(std::uint32_t id);
+    void StopSingleSounds();
+
     void SetMainMusic(std::uint32_t id) { mainMusic = id; }
     void PlayMainMusic();
-    // Stops whatever music plays: state Stopped, no main and no jingle music.
+    void PlayJingle(std::uint32_t id);
+    void PauseMusic();
+    void ResumeMusic();
     void StopMusic();
-    void SetSuppressed(bool value) { suppressed = value; }
-    // The music of the current state.
+    void SetMusicVolume();
+    // The music of the current state; throws std::logic_error when stopped.
     sf::Music& GetCurrentMusic();
 
-    // The sound loader thread: launched after construction, cancelled and
-    // awaited on quitting.
+    // Once a step: moves the sounds and brings the main music back after a
+    // jingle has ended.
+    void Update();
+    // Drops finished sounds from the front of every pool.
+    void PurgeSounds();
+
+    void SetSuppressed(bool value) { suppressed = value; }
+    float GetListenerHeight() const { return listenerHeight; }
+
+    // The loader thread: cancel cleared and thread launched; cancel set under
+    // the mutex and the thread awaited; progress read under the mutex.
     void StartLoading();
     void CancelLoading();
     float GetLoadingProgress();
 
+    // The volumes of the selected options, 0 to 100 in steps of 25.
+    float GetMusicVolume() const;
+    float GetSoundVolume() const;
+
     ResourceManager* resources;
     GameWindow* window;
+    std::array<std::list<MovableSound>, PooledSoundCount> pools;
+    std::array<sf::Sound, 2> singleSounds;
     std::uint32_t mainMusic = MusicNone;
     std::uint32_t jingleMusic = MusicNone;
+    float listenerHeight = 300.f;
+    float maxDistanceSquared = 1000.f * 1000.f;
+    float minDistance = 0.f;
+    float attenuation = 8.05f;
     bool suppressed = false;
     sf::Thread thread;
     sf::Mutex mutex;
@@ -49,7 +91,11 @@ public:
 
 private:
     void LoadSounds();
+    // Where a new sound plays, or false when it is too far away to be heard.
+    bool PlacedInHearing(float& x, float& y) const;
+    void SetupMovableSound(MovableSound& sound, float x, float y, float vx, float vy);
+    void SetupSingleSound(sf::Sound& sound, float x, float y);
+    void StartMainMusic();
 
-    sf::Music silence_;
-    bool threadRunning_ = false;
+    bool threadLaunched_ = false;
 };

@@ -14,20 +14,18 @@
 #include "screens/OptionMenu.h"
 #include "screens/PauseMenu.h"
 
-#include "support/TempDataDir.h"
+#include "support/FixtureResources.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-testsupport::TempDataDir* workDir = nullptr;
+testsupport::FixtureResources* workDir = nullptr;
 
 Application& App()
 {
-    if (!workDir) {
-        workDir = new testsupport::TempDataDir;   // kept until the process ends
-        workDir->CopyBuiltArchives();
-    }
+    if (!workDir)
+        workDir = new testsupport::FixtureResources;   // kept until the process ends
     return Application::Instance();
 }
 

@@ -1,1 +1,1 @@
-vrenk_test(app_gl LIBS vrenk_app GL)
+vrenk_test(app_gl LIBS vrenk_app vrenk_testresources GL)

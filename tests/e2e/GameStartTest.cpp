@@ -8,19 +8,52 @@
 
 using namespace std::chrono_literals;
 
+namespace {
+
+const std::string Stamp = R"(\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d)";
+
+}  // namespace
+
 TEST(GameStart, OpensItsWindowAndClosesCleanlyWithAFullLog)
 {
     testsupport::TempDataDir dir;
-    dir.CopyBuiltArchives();
+    ASSERT_EQ(dir.CopyBuiltArchives(), 4) << "the content build makes four archives";
     testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
     ASSERT_TRUE(game.WaitForWindow("Vrenk II", 60s)) << dir.ReadFile("Data/Log.txt");
     ASSERT_TRUE(game.CloseWindow("Vrenk II"));
     EXPECT_EQ(game.WaitForExit(60s), 0);
 
     std::string log = dir.ReadFile("Data/Log.txt");
-    std::regex start("^\n" + std::string(49, '-') + "\n\n\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d\nApplication starts\\.\n");
+    std::regex start("^\n" + std::string(49, '-') + "\n\n" + Stamp + "\nApplication starts\\.\n");
     EXPECT_TRUE(std::regex_search(log, start)) << log;
     const std::string end = "\nApplication ends.\n";
     ASSERT_GE(log.size(), end.size());
     EXPECT_EQ(log.substr(log.size() - end.size()), end) << log;
+
+    // Without a configuration file the game started on the defaults and
+    // wrote them down.
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n" + Stamp +
+                                                  "\nFailed to load configuration: \\(Input\\) [^\n]*\\.\n"
+                                                  "Default file has been created\\.\n")))
+        << log;
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"),
+              "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
+              "{0; 2; 1; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
+}
+
+TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
+{
+    testsupport::TempDataDir dir;
+    dir.CopyBuiltArchives();
+    std::remove(dir.DataPath("Resources1.vrk").c_str());
+    testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
+    EXPECT_EQ(game.WaitForExit(60s), 0);
+
+    std::string log = dir.ReadFile("Data/Log.txt");
+    EXPECT_NE(log.find("\nAn error occurred during startup\nError description: Failed to load resources: "
+                       "Archive Data/Resources1.vrk doesn't exist\n"),
+              std::string::npos)
+        << log;
+    const std::string end = "\nApplication ends.\n";
+    EXPECT_EQ(log.substr(log.size() - std::min(log.size(), end.size())), end) << log;
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "support/TempDataDir.h"
+
+#include <set>
+#include <string>
+
+namespace testsupport {
+
+// A working directory whose three resource archives hold small stand-ins
+// for every sound and music track (the jingles a tenth of a second long),
+// so that the audio manager and the resource manager can be built in tests.
+// Sounds listed in `missingSounds` are left out.
+struct FixtureResources {
+    explicit FixtureResources(const std::set<std::string>& missingSounds = {});
+    TempDataDir dir;
+};
+
+}  // namespace testsupport
