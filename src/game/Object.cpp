@@ -1,0 +1,3 @@
+#include "game/Object.h"
+
+Object::~Object() = default;

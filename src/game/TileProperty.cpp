@@ -1,0 +1,3 @@
+#include "game/TileProperty.h"
+
+TileProperty::~TileProperty() = default;

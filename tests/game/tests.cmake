@@ -1,0 +1,1 @@
+vrenk_test(game LIBS vrenk_game)
