@@ -1,1 +1,1 @@
-vrenk_test(app LIBS vrenk_app)
+vrenk_test(app LIBS vrenk_app THREADS)

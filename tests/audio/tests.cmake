@@ -1,1 +1,1 @@
-vrenk_test(audio LIBS vrenk_app vrenk_testresources GL)
+vrenk_test(audio LIBS vrenk_app vrenk_testresources GL THREADS)
