@@ -49,11 +49,11 @@ sf::Color FloorColour(int id, float along, float depth, float bottom)
             c = Mix(c, Rgb(220, 255, 160), 0.5f);
         c = Scale(c, 0.92f + 0.16f * PeriodicNoise(along, depth * 2.f, 6, 6, 3200u));
         if (id == 1 && depth > 1.5f && depth < bottom - 2.5f) {
-            float h = Hash(a / 5, static_cast<int>(depth) / 3, 3300u);
-            if (h > 0.93f)
+            float h = Hash(wrapA / 2, static_cast<int>(depth) / 2, 3300u);
+            if (h > 0.95f)
                 return Rgb(255, 150, 200);
-            if (h > 0.88f)
-                return Rgb(255, 230, 90);
+            if (h > 0.91f)
+                return Rgb(255, 235, 110);
         }
         return c;
     }

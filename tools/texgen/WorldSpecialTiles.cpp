@@ -129,7 +129,9 @@ void Sign(Canvas& c)
 
 void Trampoline(Canvas& c, int frame)
 {
-    static const float padY[5] = {17.f, 23.f, 18.f, 12.f, 7.f};
+    // The trampoline is solid: the player stands on the top of its cell, so the
+    // pad rests there, dips when it is hit and springs back.
+    static const float padY[5] = {1.f, 9.f, 6.f, 3.f, 0.f};
     Local l(c, 0, 6 + frame);
     float py = padY[frame];
     // Base.
@@ -287,19 +289,27 @@ void Warp(Canvas& c, int frame)
 
 void Switch(Canvas& c, int row)
 {
-    // Rows: 7 up, 1 .. 6 on the way down, 0 down.
+    // Rows: 7 up, 1 .. 6 on the way down, 0 down. The raised switch is solid,
+    // so its cap stands at the top of the cell; pressed, it lies flat.
     float down = row == 0 ? 1.f : (row == 7 ? 0.f : float(row) / 7.f);
     Local l(c, 3, row);
+    float capTop = 1.f + 26.f * down;
+    sf::Color cap = Mix(Rgb(220, 40, 40), Rgb(50, 200, 60), down);
+    // Plunger.
+    if (capTop + 6.f < 30.f) {
+        c.FillRect({int(l.x0) + 13, int(l.y0 + capTop) + 4, 10, int(30.f - capTop - 4.f)}, Ink);
+        PaintPixels(c, {int(l.x0) + 14, int(l.y0 + capTop) + 4, 8, int(30.f - capTop - 4.f)}, [](int x, int) {
+            return Shade(Rgb(170, 174, 184), x < 2 ? 1.3f : (x > 5 ? 0.65f : 1.f));
+        });
+    }
     // Housing.
     c.FillRoundedRect(l.F(3, 28, 30, 8), 2.f, Ink);
     Bevel(c, l.R(4, 29, 28, 6), Rgb(120, 124, 134), 1);
-    // The button.
-    float h = 9.f - 7.f * down;
-    sf::Color cap = Mix(Rgb(220, 40, 40), Rgb(50, 200, 60), down);
-    c.FillRoundedRect(l.F(8, 28 - h - 1, 20, h + 3), 4.f, Ink);
-    c.FillRoundedRect(l.F(9, 28 - h, 18, h + 1.5f), 3.5f, cap);
-    c.FillRect({int(l.x0) + 11, int(l.y0 + 28 - h) + 1, 13, 1}, Shade(cap, 1.5f));
-    c.FillRect({int(l.x0) + 9, int(l.y0) + 28, 18, 1}, Shade(cap, 0.55f));
+    // The cap.
+    c.FillRoundedRect(l.F(4, capTop - 0.5f, 28, 7), 3.f, Ink);
+    c.FillRoundedRect(l.F(5, capTop, 26, 5.5f), 2.5f, cap);
+    c.FillRect({int(l.x0) + 7, int(l.y0 + capTop) + 1, 22, 1}, Shade(cap, 1.5f));
+    c.FillRect({int(l.x0) + 6, int(l.y0 + capTop) + 4, 24, 1}, Shade(cap, 0.6f));
 }
 
 void HiddenMarkers(Canvas& c)

@@ -418,7 +418,14 @@ void PaintWall(Canvas& s, int id)
     case 122: PaintBark(s); break;
     // More volcano.
     case 123: PaintBricks(s, Rgb(74, 68, 70), Rgb(30, 26, 28), 2, 1, 123u, sf::Color::Transparent, 1.f); break;
-    case 124: PaintPlate(s, Rgb(140, 80, 50), true, 1, 124u); break;
+    case 124:
+        PaintPlate(s, Rgb(140, 80, 50), true, 1, 124u);
+        BlendPixels(s, {0, 0, T, T}, [](int x, int y) {
+            float n = PeriodicFbm(float(x), float(y), T, 12, 3, 1241u);
+            return n > 0.58f ? Rgb(90, 40, 20, static_cast<int>(std::min(1.f, (n - 0.58f) * 6.f) * 200.f))
+                             : sf::Color::Transparent;
+        });
+        break;
     case 125: PaintCrust(s); break;
     default: break;
     }

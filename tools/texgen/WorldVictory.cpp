@@ -119,17 +119,17 @@ void Hills(Canvas& c)
         return Scale(Mix(Rgb(130, 200, 84), Rgb(80, 150, 60), float(y - 460) / 300.f), 0.95f + 0.08f * n);
     });
     // A quiet, shaded hillside at the lower left, where the screen's text lies.
-    FillBelow(c, 0, 620, [](float x) {
-        float u = x / 620.f;
-        return 520.f + 250.f * u * u * u;
+    FillBelow(c, 0, 700, [](float x) {
+        float u = x / 700.f;
+        return 520.f + 250.f * u * u * u * u;
     }, [](int x, int y) {
         float n = PeriodicNoise(float(x), float(y), 64, 16, 5204u);
         return Scale(Mix(Rgb(56, 92, 58), Rgb(30, 52, 38), float(y - 520) / 248.f), 0.96f + 0.06f * n);
     });
     // Its lit rim.
-    for (int x = 0; x < 620; ++x) {
-        float u = float(x) / 620.f;
-        float top = 520.f + 250.f * u * u * u;
+    for (int x = 0; x < 700; ++x) {
+        float u = float(x) / 700.f;
+        float top = 520.f + 250.f * u * u * u * u;
         c.FillRect({x, int(top), 1, 2}, Rgb(120, 180, 90, 160));
     }
 }
