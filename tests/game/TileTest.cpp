@@ -228,6 +228,49 @@ TEST(TileProperty, CopiesAreIndependent) {
     EXPECT_FALSE(fromEmpty.property);
 }
 
+// A property that counts its live copies and can be told to fail a copy.
+class CountedProperty final : public TileProperty {
+public:
+    CountedProperty() { ++alive; }
+    CountedProperty(const CountedProperty& other) : TileProperty(other), failCopy(other.failCopy) {
+        if (failCopy)
+            throw std::runtime_error("copy failed");
+        ++alive;
+    }
+    ~CountedProperty() override { --alive; }
+    void Write(t4::token_container&) const override {}
+    void Read(t4::token_container&) override {}
+
+    bool failCopy = false;
+    static int alive;
+};
+int CountedProperty::alive = 0;
+
+TEST(TileProperty, FailedCopyLeavesNothingBehind) {
+    {
+        Tile tile;
+        auto* multi = new MultiProperty;
+        tile.property.reset(multi);
+        multi->parts.push_back(TilePropertyPtr(new CountedProperty));
+        multi->parts.push_back(TilePropertyPtr(new CountedProperty));
+        auto* failing = new CountedProperty;
+        failing->failCopy = true;
+        multi->parts.push_back(TilePropertyPtr(failing));
+        ASSERT_EQ(CountedProperty::alive, 3);
+
+        EXPECT_THROW({ Tile copy = tile; }, std::runtime_error);
+        EXPECT_EQ(CountedProperty::alive, 3);
+
+        // Replacing a property deletes the old one.
+        Tile other;
+        other.property.reset(new CountedProperty);
+        EXPECT_EQ(CountedProperty::alive, 4);
+        other.property.reset(new FrameProperty);
+        EXPECT_EQ(CountedProperty::alive, 3);
+    }
+    EXPECT_EQ(CountedProperty::alive, 0);
+}
+
 TEST(TileAppearance, Alpha) {
     EXPECT_EQ(GetTileAlpha(WithFrame(170, 27)), 255);
     EXPECT_EQ(GetTileDrawAlpha(WithFrame(170, 27)), 10);
