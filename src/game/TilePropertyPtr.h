@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/PtrOwner.h"
+#include "brimal/PtrOwner.h"
 
 #include <memory>
 #include <type_traits>
