@@ -1,0 +1,64 @@
+#include "musicgen/Renderer.h"
+
+#include "musicgen/Voice.h"
+
+#include <cmath>
+
+namespace musicgen {
+
+namespace {
+
+const float Rate = static_cast<float>(Renderer::SampleRate);
+
+// Where each drum sits, in DrumKind order.
+const float DrumPans[DrumCount] = {0.0f, 0.05f, 0.3f, 0.3f, -0.1f, -0.35f, 0.35f, -0.3f, 0.25f, -0.2f};
+
+void PanGains(float pan, float& left, float& right)
+{
+    float angle = (pan + 1.0f) * 0.25f * 3.14159265f;
+    left = std::cos(angle) * 1.41421356f;
+    right = std::sin(angle) * 1.41421356f;
+}
+
+}  // namespace
+
+StereoMix Renderer::Render(const Score& score, std::uint32_t seed)
+{
+    const float framesPerBeat = Rate * 60.0f / score.tempo;
+    const float secondsPerBeat = 60.0f / score.tempo;
+    // A piece that ends gets two seconds for its last notes and echoes.
+    std::size_t frames = static_cast<std::size_t>(std::lround(score.beats * framesPerBeat));
+    if (!score.looped)
+        frames += static_cast<std::size_t>(2.0f * Rate);
+    StereoMix mix(frames, score.looped);
+
+    std::uint32_t noteSeed = seed * 2654435761u;
+    for (const NoteEvent& note : score.notes) {
+        const InstrumentSpec& spec = GetInstrument(note.instrument);
+        float frequency = 440.0f * std::pow(2.0f, static_cast<float>(note.midi - 69) / 12.0f);
+        // Notes are let go a little early so repeated notes stay apart.
+        float held = note.length * secondsPerBeat * 0.9f;
+        noteSeed = noteSeed * 1664525u + 1013904223u;
+        std::vector<float> sound = Voice::Render(spec, Rate, frequency, held, note.velocity, noteSeed);
+        float left, right;
+        PanGains(note.pan, left, right);
+        mix.Add(static_cast<std::size_t>(std::lround(note.beat * framesPerBeat)), sound, left, right, note.echo);
+    }
+
+    DrumKit kit(Rate, score.drumWeight);
+    for (const DrumEvent& hit : score.drums) {
+        float left, right;
+        PanGains(DrumPans[static_cast<std::size_t>(hit.drum)], left, right);
+        float gain = hit.velocity * score.drumGain;
+        mix.Add(static_cast<std::size_t>(std::lround(hit.beat * framesPerBeat)), kit.Get(hit.drum), gain * left,
+                gain * right, 0.0f);
+    }
+
+    mix.ApplyEcho(static_cast<std::size_t>(std::lround(score.echoBeats * framesPerBeat)), score.echoFeedback, 4);
+    mix.Master(0.17f);
+    if (!score.looped)
+        mix.FadeOut(static_cast<std::size_t>(0.5f * Rate));
+    return mix;
+}
+
+}  // namespace musicgen

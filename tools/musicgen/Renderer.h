@@ -1,0 +1,19 @@
+#pragma once
+
+#include "musicgen/Score.h"
+#include "musicgen/StereoMix.h"
+
+#include <cstdint>
+
+namespace musicgen {
+
+// Plays a score into a stereo mix: every note through its instrument, every
+// drum hit from the kit, then the echo and the mastering.
+class Renderer {
+public:
+    static constexpr unsigned SampleRate = 22050;
+
+    static StereoMix Render(const Score& score, std::uint32_t seed);
+};
+
+}  // namespace musicgen
