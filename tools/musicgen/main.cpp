@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -38,8 +38,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/Music";
-    mkdir(argv[1], 0755);
-    mkdir(folder.c_str(), 0755);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::cerr << "musicgen: cannot make " << folder << ": " << error.message() << "\n";
+        return 1;
+    }
 
     const auto& tracks = musicgen::TrackTable();
     std::vector<std::vector<sf::Int16>> pcm(tracks.size());

@@ -4,9 +4,9 @@
 
 #include <SFML/Audio/OutputSoundFile.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
 
 int main(int argc, char** argv)
 {
@@ -15,8 +15,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/Sfx";
-    mkdir(argv[1], 0755);
-    mkdir(folder.c_str(), 0755);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::cerr << "sfxgen: cannot make " << folder << ": " << error.message() << "\n";
+        return 1;
+    }
 
     int failures = 0;
     for (const sfxgen::EffectSpec& spec : sfxgen::EffectTable()) {
