@@ -1,0 +1,417 @@
+#include "app/ProfileStore.h"
+
+#include "app/Log.h"
+#include "t4/io/DataFileFormatter.h"
+#include "t4/io/filereader.h"
+#include "t4/io/filewriter.h"
+#include "t4/io/io_exception.h"
+#include "t4/io/token_container.h"
+
+#include <boost/filesystem.hpp>
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+#include <utility>
+
+namespace fs = boost::filesystem;
+
+namespace {
+
+const std::string ProfilesTitle = "Vrenk Profile File (Version 2.3.3)";
+const std::string HighscoresTitle = "Vrenk Highscore File (Version 2.3.3)";
+const std::string ProfilesSection = "Profiles";
+const std::string HighscoresSection = "Highscore";
+const std::string ChecksumSection = "Checksum";
+// A save is written here first and then renamed over the file.
+const std::string TemporarySuffix = ".tmp";
+
+// The files keep the 16-bit counters as signed shorts and the total coins as
+// a signed 32-bit long. The conversions wrap both ways, so every value of the
+// counters survives a save and a load.
+short ToStoredShort(std::uint16_t value)
+{
+    return static_cast<short>(value > 32767 ? static_cast<int>(value) - 65536 : static_cast<int>(value));
+}
+
+std::uint16_t FromStoredShort(short value)
+{
+    return static_cast<std::uint16_t>(value);
+}
+
+long ToStoredLong(std::uint32_t value)
+{
+    const long long wide = value > 2147483647u ? static_cast<long long>(value) - 4294967296LL
+                                               : static_cast<long long>(value);
+    return static_cast<long>(wide);
+}
+
+std::uint32_t FromStoredLong(long value)
+{
+    return static_cast<std::uint32_t>(value);
+}
+
+// The score of a total of coins; a total beyond the signed 32-bit range
+// keeps the highest score rather than turning negative.
+std::int32_t ScoreOf(std::uint32_t totalCoins)
+{
+    constexpr std::uint32_t highest = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(std::min(totalCoins, highest));
+}
+
+t4::token_container ProfileLine(const Profile& profile)
+{
+    t4::token_container line;
+    line << profile.name << profile.savedGame << profile.world << profile.level << profile.furthestWorld
+         << profile.furthestLevel << ToStoredShort(profile.stats.lives) << ToStoredShort(profile.stats.coins)
+         << ToStoredLong(profile.stats.totalCoins) << static_cast<unsigned int>(profile.equipment);
+    for (std::uint16_t count : profile.stats.ammunition)
+        line << ToStoredShort(count);
+    return line;
+}
+
+// Reads the tokens of one profile line. The hearts and the power-up are not
+// stored: a loaded profile has the default ones. Older lines may lack some
+// ammunition counts, which then stay 0.
+Profile ReadProfile(t4::token_container& line)
+{
+    Profile profile;
+    short lives = 0;
+    short coins = 0;
+    long totalCoins = 0;
+    unsigned int equipment = 0;
+    line >> profile.name >> profile.savedGame >> profile.world >> profile.level >> profile.furthestWorld >>
+        profile.furthestLevel >> lives >> coins >> totalCoins >> equipment;
+    profile.stats.lives = FromStoredShort(lives);
+    profile.stats.coins = FromStoredShort(coins);
+    profile.stats.totalCoins = FromStoredLong(totalCoins);
+    profile.equipment = equipment;
+    for (std::uint16_t& count : profile.stats.ammunition) {
+        if (line.empty())
+            break;
+        short stored = 0;
+        line >> stored;
+        count = FromStoredShort(stored);
+    }
+    return profile;
+}
+
+t4::token_container HighscoreLine(const Highscore& entry)
+{
+    t4::token_container line;
+    line << entry.name << static_cast<long>(entry.score);
+    return line;
+}
+
+Highscore ReadHighscore(t4::token_container& line)
+{
+    Highscore entry;
+    long score = 0;
+    line >> entry.name >> score;
+    entry.score = static_cast<std::int32_t>(score);  // the token is in the 32-bit range
+    return entry;
+}
+
+bool EndsWith(const std::string& text, const std::string& tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// After the checksum line: true when the file ends there. Past its end the
+// reader refuses to read on; anything else (a further line or section) is
+// data that no checksum covers.
+bool ReachedEnd(t4::filereader& reader)
+{
+    t4::token_container extra;
+    if (reader.read_data(extra) || reader.get_subtitle() != ChecksumSection)
+        return false;
+    try {
+        reader.read_data(extra);
+    } catch (const t4::io_exception& e) {
+        return EndsWith(e.what(), "Read past end-of-file");
+    }
+    return false;
+}
+
+void RemoveQuietly(const std::string& fileName)
+{
+    boost::system::error_code ignored;
+    fs::remove(fileName, ignored);
+}
+
+// Writes the file whole under a temporary name beside it and renames it over
+// the file, so that the file always holds either the old or the new content.
+// The chain starts from 0 when there are no lines, so an empty file carries
+// the checksum 0.
+bool WriteDataFile(const std::string& fileName, const std::string& title, const std::string& section,
+                   std::vector<t4::token_container>& lines, std::uint32_t seed, std::string& error)
+{
+    const std::string temporary = fileName + TemporarySuffix;
+    try {
+        t4::filewriter writer(MakeDataFileFormatter());
+        writer.open(temporary, title);
+        writer.write_subtitle(section);
+        std::uint32_t chain = lines.empty() ? 0 : seed;
+        for (t4::token_container& line : lines) {
+            ChecksumChain(chain, line);
+            writer.write_data(line);
+        }
+        writer.write_subtitle(ChecksumSection);
+        t4::token_container checksum;
+        checksum << static_cast<unsigned int>(chain);
+        writer.write_data(checksum);
+        writer.check_error();
+    } catch (const t4::io_exception& e) {
+        error = e.what();
+        RemoveQuietly(temporary);
+        return false;
+    }
+    boost::system::error_code ec;
+    fs::rename(temporary, fileName, ec);
+    if (ec) {
+        error = "(Output) Can't replace file \"" + fileName + "\" (" + ec.message() + ")";
+        RemoveQuietly(temporary);
+        return false;
+    }
+    return true;
+}
+
+// Keeps a damaged file under its "_error" name, replacing an older one:
+// moved there, or copied when it cannot be moved. True when it is kept, or
+// when there is no file to keep.
+bool SetAside(const std::string& fileName, const std::string& errorFileName)
+{
+    boost::system::error_code ec;
+    if (fs::symlink_status(fileName, ec).type() == fs::file_not_found)
+        return true;
+    fs::remove(errorFileName, ec);
+    ec.clear();
+    fs::rename(fileName, errorFileName, ec);
+    if (!ec)
+        return true;
+    ec.clear();
+    fs::copy_file(fileName, errorFileName, fs::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+// Sets the damaged file aside and writes an empty one in its place. The empty
+// file is written only once the damaged one is safe.
+void ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
+                      const std::string& reason, const std::function<bool(std::string&)>& writeEmpty)
+{
+    const std::string entry = "Failed to load " + what + ": " + reason + ".";
+    if (!SetAside(fileName, errorFileName)) {
+        Log(entry + "\nThe file could not be moved to \"" + errorFileName + "\" and has been left as it is.");
+        return;
+    }
+    std::string error;
+    if (writeEmpty(error))
+        Log(entry + "\nEmpty file has been created.");
+    else
+        Log(entry + "\nNo empty file could be created: " + error + ".");
+}
+
+// A name that the profile file can hold: one token of a data line.
+bool IsStorableName(const std::string& name)
+{
+    const std::string& separator = MakeDataFileFormatter().get_property(t4::formatter::separator);
+    return name.find(separator) == std::string::npos && name.find_first_of("\r\n") == std::string::npos;
+}
+
+}  // namespace
+
+std::string ProfileStore::ReadDataFile(const std::string& fileName, const std::string& section,
+                                       const std::string& checksumFailure,
+                                       const std::function<void(t4::token_container&)>& takeLine)
+{
+    try {
+        t4::filereader reader(fileName, MakeDataFileFormatter());
+        if (reader.get_subtitle() != section)
+            return "Section \"" + section + "\" not found";
+        std::uint32_t chain = seed;
+        t4::token_container line;
+        while (reader.read_data(line)) {
+            ChecksumChain(chain, line);
+            takeLine(line);
+        }
+        if (reader.get_subtitle() != ChecksumSection || !CheckChecksum(reader, chain))
+            return checksumFailure;
+        if (!ReachedEnd(reader))
+            return "Unexpected data after the checksum";
+        return std::string();
+    } catch (const t4::io_exception& e) {
+        return e.what();
+    }
+}
+
+bool ProfileStore::CheckChecksum(t4::filereader& reader, std::uint32_t computed)
+{
+    t4::token_container line;
+    // Without a checksum line the container stays empty and the read below
+    // fails.
+    reader.read_data(line);
+    unsigned int stored = 0;
+    line >> stored;
+    return stored == computed || (stored == 0 && computed == seed);
+}
+
+void ProfileStore::LoadProfiles()
+{
+    profiles.clear();
+    std::vector<Profile> loaded;
+    const std::string failure = ReadDataFile(ProfilesFileName, ProfilesSection, "Incorrect checksum",
+                                             [&loaded](t4::token_container& line) {
+                                                 loaded.push_back(ReadProfile(line));
+                                             });
+    if (failure.empty())
+        profiles = std::move(loaded);
+    else
+        ResetProfilesAfterError(failure);
+}
+
+void ProfileStore::LoadHighscores()
+{
+    highscores.clear();
+    std::multiset<Highscore> loaded;
+    const std::string failure = ReadDataFile(HighscoresFileName, HighscoresSection, "Incorrect Checksum",
+                                             [&loaded](t4::token_container& line) {
+                                                 loaded.insert(ReadHighscore(line));
+                                             });
+    if (failure.empty())
+        highscores = std::move(loaded);
+    else
+        ResetHighscoresAfterError(failure);
+}
+
+bool ProfileStore::WriteProfiles(std::string& error) const
+{
+    std::vector<t4::token_container> lines;
+    lines.reserve(profiles.size());
+    for (const Profile& profile : profiles)
+        lines.push_back(ProfileLine(profile));
+    return WriteDataFile(ProfilesFileName, ProfilesTitle, ProfilesSection, lines, seed, error);
+}
+
+bool ProfileStore::WriteHighscores(std::string& error) const
+{
+    std::vector<t4::token_container> lines;
+    lines.reserve(highscores.size());
+    for (const Highscore& entry : highscores)
+        lines.push_back(HighscoreLine(entry));
+    return WriteDataFile(HighscoresFileName, HighscoresTitle, HighscoresSection, lines, seed, error);
+}
+
+void ProfileStore::SaveProfiles()
+{
+    std::string error;
+    if (!WriteProfiles(error))
+        Log("Failed to save profiles: " + error + ".");
+}
+
+void ProfileStore::SaveHighscores()
+{
+    std::string error;
+    if (!WriteHighscores(error))
+        Log("Failed to save highscores: " + error + ".");
+}
+
+void ProfileStore::ResetProfilesAfterError(const std::string& reason)
+{
+    profiles.clear();
+    ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
+                     [this](std::string& error) { return WriteProfiles(error); });
+}
+
+void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
+{
+    highscores.clear();
+    ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
+                     [this](std::string& error) { return WriteHighscores(error); });
+}
+
+void ProfileStore::AddProfile(const std::string& name)
+{
+    if (profiles.size() >= MaxProfiles || !IsStorableName(name))
+        return;
+    const bool taken = std::any_of(profiles.begin(), profiles.end(),
+                                   [&name](const Profile& profile) { return profile.name == name; });
+    if (taken)
+        return;
+    Profile profile;
+    profile.name = name;
+    profile.world = 1;
+    profile.level = 1;
+    profile.furthestWorld = 1;
+    profile.furthestLevel = 1;
+    profiles.push_back(profile);
+    SaveProfiles();
+}
+
+void ProfileStore::AddHighscore()
+{
+    const Profile* profile = GetCurrentProfile();
+    if (!profile)
+        return;
+    Highscore entry{profile->name, ScoreOf(profile->stats.totalCoins)};
+    LoadHighscores();
+    highscores.insert(std::move(entry));
+    // The lowest go; of equal lowest scores the one entered last.
+    while (highscores.size() > MaxHighscores)
+        highscores.erase(std::prev(highscores.end()));
+    SaveHighscores();
+}
+
+void ProfileStore::AdvanceLevel()
+{
+    Profile* profile = GetCurrentProfile();
+    if (!profile)
+        return;
+    profile->level = static_cast<std::uint16_t>(profile->level + 1);
+    // A world without levels (beyond the last, or the 0 of a broken record)
+    // moves on to the first level of the next world.
+    const std::uint16_t levels = profile->world >= 1 && profile->world <= LevelsPerWorld.size()
+                                     ? LevelsPerWorld[profile->world - 1]
+                                     : 0;
+    if (profile->level > levels) {
+        profile->level = 1;
+        profile->world = static_cast<std::uint16_t>(profile->world + 1);
+    }
+    if (std::make_pair(profile->furthestWorld, profile->furthestLevel) <
+        std::make_pair(profile->world, profile->level)) {
+        profile->furthestWorld = profile->world;
+        profile->furthestLevel = profile->level;
+    }
+}
+
+bool ProfileStore::IsActionAvailable(KeyAction action) const
+{
+    std::uint32_t needed = 0;
+    switch (action) {
+    case KeyActionJetpack:
+        needed = Profile::EquipmentJetpack;
+        break;
+    case KeyActionRocket:
+        needed = Profile::EquipmentRocket;
+        break;
+    case KeyActionRollingBomb:
+        needed = Profile::EquipmentRollingBomb;
+        break;
+    case KeyActionMine:
+        needed = Profile::EquipmentMine;
+        break;
+    default:
+        return true;
+    }
+    return std::any_of(profiles.begin(), profiles.end(),
+                       [needed](const Profile& profile) { return (profile.equipment & needed) != 0; });
+}
+
+Profile* ProfileStore::GetCurrentProfile()
+{
+    return currentProfile < profiles.size() ? &profiles[currentProfile] : nullptr;
+}
+
+const Profile* ProfileStore::GetCurrentProfile() const
+{
+    return currentProfile < profiles.size() ? &profiles[currentProfile] : nullptr;
+}
