@@ -1,0 +1,302 @@
+#include "app/ProfileStore.h"
+#include "support/TempDataDir.h"
+
+#include "ProfileTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+
+#include <string>
+#include <vector>
+
+using namespace profiletest;
+
+namespace {
+
+const Lines ExampleLines = {{"Player1", "1", "2", "3", "2", "4", "5", "17", "1234", "7", "3", "0", "2"}};
+
+struct DamagedCase {
+    const char* what;
+    std::string contents;
+    std::string reason;
+};
+
+std::string Replace(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    EXPECT_NE(std::string::npos, at) << from;
+    return text.replace(at, from.size(), to);
+}
+
+}  // namespace
+
+TEST(ProfileFile, SavesTheExactFileAndLoadsItBack)
+{
+    testsupport::TempDataDir dir;
+    ProfileStore store;
+    Profile example;
+    example.name = "Player1";
+    example.savedGame = true;
+    example.world = 2;
+    example.level = 3;
+    example.furthestWorld = 2;
+    example.furthestLevel = 4;
+    example.stats.lives = 5;
+    example.stats.coins = 17;
+    example.stats.totalCoins = 1234;
+    example.stats.ammunition = {3, 0, 2};
+    example.equipment = 7;
+    // Counters beyond the signed range of their stored form, and state that
+    // is not stored at all.
+    Profile edge;
+    edge.name = "Edge";
+    edge.world = 4;
+    edge.level = 1;
+    edge.furthestWorld = 3;
+    edge.furthestLevel = 4;
+    edge.stats.lives = 40000;
+    edge.stats.hearts = 1;
+    edge.stats.coins = 65535;
+    edge.stats.totalCoins = 3000000000u;
+    edge.stats.ammunition = {32768, 65535, 1};
+    edge.stats.powerUpMode = PlayerStats::TimeDistortion;
+    edge.stats.powerUpCountdown = 500;
+    edge.equipment = 8;
+    store.profiles = {example, edge};
+
+    LogCapture log;
+    store.SaveProfiles();
+    const Lines expected = {ExampleLines[0],
+                            {"Edge", "0", "4", "1", "3", "4", "-25536", "-1", "-1294967296", "8", "-32768", "-1",
+                             "1"}};
+    EXPECT_EQ(ProfilesFile(expected), dir.ReadFile("Data/Profiles.txt"));
+
+    ProfileStore loaded;
+    loaded.LoadProfiles();
+    ASSERT_EQ(2u, loaded.profiles.size());
+    edge.stats.hearts = 3;
+    edge.stats.powerUpMode = PlayerStats::NoPowerUp;
+    edge.stats.powerUpCountdown = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Profile& want = i == 0 ? example : edge;
+        const Profile& got = loaded.profiles[i];
+        EXPECT_EQ(want.name, got.name);
+        EXPECT_EQ(want.stats, got.stats) << want.name;
+        EXPECT_EQ(want.world, got.world);
+        EXPECT_EQ(want.level, got.level);
+        EXPECT_EQ(want.furthestWorld, got.furthestWorld);
+        EXPECT_EQ(want.furthestLevel, got.furthestLevel);
+        EXPECT_EQ(want.savedGame, got.savedGame);
+        EXPECT_EQ(want.equipment, got.equipment);
+    }
+    EXPECT_EQ("", log.Text());
+    EXPECT_FALSE(dir.Exists("Data/Profiles.txt.tmp"));
+}
+
+TEST(HighscoreFile, SavesTheExactFileAndLoadsItBackInOrder)
+{
+    testsupport::TempDataDir dir;
+    ProfileStore store;
+    store.highscores.insert({"Ann", 500});
+    store.highscores.insert({"Neg", -5});
+    store.highscores.insert({"Bob", 500});
+    store.highscores.insert({"Max", 2147483647});
+
+    LogCapture log;
+    store.SaveHighscores();
+    const Lines expected = {{"Max", "2147483647"}, {"Ann", "500"}, {"Bob", "500"}, {"Neg", "-5"}};
+    EXPECT_EQ(HighscoresFile(expected), dir.ReadFile("Data/Highscore.txt"));
+
+    ProfileStore loaded;
+    loaded.LoadHighscores();
+    EXPECT_EQ(expected, Entries(loaded));
+    EXPECT_EQ("", log.Text());
+}
+
+TEST(DataFiles, EmptyStoreWritesChecksumZeroAndLoadsWithoutComplaint)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    store.SaveProfiles();
+    store.SaveHighscores();
+    EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
+    EXPECT_EQ(EmptyHighscoresFile(), dir.ReadFile("Data/Highscore.txt"));
+    EXPECT_NE(std::string::npos, EmptyProfilesFile().find("\n.: Checksum :.\n{0}\n"));
+
+    store.profiles.resize(1);  // a load replaces whatever the store held
+    store.highscores.insert({"x", 1});
+    store.LoadProfiles();
+    store.LoadHighscores();
+    EXPECT_TRUE(store.profiles.empty());
+    EXPECT_TRUE(store.highscores.empty());
+    EXPECT_EQ("", log.Text());
+}
+
+TEST(ProfileFile, CrLfLinesAndLinesWithoutAmmunitionLoad)
+{
+    testsupport::TempDataDir dir;
+    const Lines lines = {{"Ten", "0", "1", "2", "1", "3", "4", "5", "6", "1"},
+                         {"Eleven", "0", "1", "1", "1", "1", "3", "0", "0", "0", "9"},
+                         {"Fourteen", "1", "1", "1", "1", "1", "3", "0", "0", "0", "1", "2", "3", "extra"}};
+    dir.WriteFile("Data/Profiles.txt", WithCrLf(ProfilesFile(lines)));
+
+    LogCapture log;
+    ProfileStore store;
+    store.LoadProfiles();
+    ASSERT_EQ(3u, store.profiles.size()) << log.Text();
+    EXPECT_EQ("Ten", store.profiles[0].name);
+    EXPECT_EQ((std::array<std::uint16_t, 3>{0, 0, 0}), store.profiles[0].stats.ammunition);
+    EXPECT_EQ(6u, store.profiles[0].stats.totalCoins);
+    EXPECT_EQ((std::array<std::uint16_t, 3>{9, 0, 0}), store.profiles[1].stats.ammunition);
+    EXPECT_EQ((std::array<std::uint16_t, 3>{1, 2, 3}), store.profiles[2].stats.ammunition);
+    EXPECT_EQ("", log.Text());
+}
+
+TEST(ProfileFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
+{
+    const std::string valid = ProfilesFile(ExampleLines);
+    const std::string checksum = "{" + std::to_string(Chain(562, ExampleLines)) + "}\n";
+    const Lines badNumber = {{"P", "1", "x", "1", "1", "1", "3", "0", "0", "0"}};
+    const Lines nineTokens = {{"P", "1", "1", "1", "1", "1", "3", "0", "0"}};
+    const std::vector<DamagedCase> cases = {
+        {"a changed character", Replace(valid, "1234", "1235"), "Incorrect checksum"},
+        {"a stored 0 over a line", ProfilesFile(ExampleLines, 0), "Incorrect checksum"},
+        {"cut inside a line", valid.substr(0, valid.find("; 1234")),
+         "(Input) tokenizer::tokenize - mismatch begin/end of sequence"},
+        {"cut before the checksum", valid.substr(0, valid.find("\n.: Checksum")), "Incorrect checksum"},
+        {"no checksum line", valid.substr(0, valid.find(checksum)),
+         "token_container::operator>> - no elements in object"},
+        {"a number that does not parse", ProfilesFile(badNumber), "token_container::operator>> - parse error"},
+        {"too few tokens", ProfilesFile(nineTokens), "token_container::operator>> - no elements in object"},
+        {"another first section", Replace(valid, ".: Profiles :.", ".: Players :."),
+         "Section \"Profiles\" not found"},
+        {"only a checksum section", Replace(EmptyProfilesFile(), "\n.: Profiles :.\n", ""),
+         "Section \"Profiles\" not found"},
+        {"another section in place of the checksum", Replace(valid, ".: Checksum :.", ".: Check :."),
+         "Incorrect checksum"},
+        {"a wrong checksum followed by a line", Replace(valid, checksum, "{1}\n{2}\n"), "Incorrect checksum"},
+        {"a line after the checksum", valid + "{2}\n", "Unexpected data after the checksum"},
+        {"a section after the checksum", valid + "\n.: Extra :.\n{2}\n", "Unexpected data after the checksum"},
+        {"a second checksum section", valid + "\n.: Checksum :.\n", "Unexpected data after the checksum"},
+        {"an empty file", "", "(Input) Can't open file \"Data/Profiles.txt\""},
+    };
+    for (const DamagedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        dir.WriteFile("Data/Profiles_error.txt", "an older damaged file");
+        dir.WriteFile("Data/Profiles.txt", c.contents);
+        LogCapture log;
+        ProfileStore store;
+        store.LoadProfiles();
+        EXPECT_TRUE(store.profiles.empty());
+        EXPECT_EQ(Entry("Failed to load profiles: " + c.reason + ".\nEmpty file has been created."), log.Text());
+        EXPECT_EQ(c.contents, dir.ReadFile("Data/Profiles_error.txt"));
+        EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
+    }
+}
+
+TEST(HighscoreFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
+{
+    const Lines lines = {{"Ann", "500"}, {"Bob", "20"}};
+    const std::string valid = HighscoresFile(lines);
+    const std::vector<DamagedCase> cases = {
+        {"a changed character", Replace(valid, "Bob", "Bub"), "Incorrect Checksum"},
+        {"a stored 0 over lines", HighscoresFile(lines, 0), "Incorrect Checksum"},
+        {"a score beyond 32 bits", HighscoresFile({{"Big", "2147483648"}}),
+         "token_container::operator>> - parse error"},
+        {"another first section", Replace(valid, ".: Highscore :.", ".: Highscores :."),
+         "Section \"Highscore\" not found"},
+        {"a line after the checksum", valid + "{2}\n", "Unexpected data after the checksum"},
+    };
+    for (const DamagedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        dir.WriteFile("Data/Highscore.txt", c.contents);
+        LogCapture log;
+        ProfileStore store;
+        store.LoadHighscores();
+        EXPECT_TRUE(store.highscores.empty());
+        EXPECT_EQ(Entry("Failed to load highscores: " + c.reason + ".\nEmpty file has been created."), log.Text());
+        EXPECT_EQ(c.contents, dir.ReadFile("Data/Highscore_error.txt"));
+        EXPECT_EQ(EmptyHighscoresFile(), dir.ReadFile("Data/Highscore.txt"));
+    }
+}
+
+TEST(DataFiles, MissingFilesAreCreatedEmpty)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    store.LoadProfiles();
+    store.LoadHighscores();
+    EXPECT_EQ(Entry("Failed to load profiles: (Input) Can't open file \"Data/Profiles.txt\".\n"
+                    "Empty file has been created.") +
+                  Entry("Failed to load highscores: (Input) Can't open file \"Data/Highscore.txt\".\n"
+                        "Empty file has been created."),
+              log.Text());
+    EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
+    EXPECT_EQ(EmptyHighscoresFile(), dir.ReadFile("Data/Highscore.txt"));
+    EXPECT_FALSE(dir.Exists("Data/Profiles_error.txt"));
+    EXPECT_FALSE(dir.Exists("Data/Highscore_error.txt"));
+}
+
+TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAlone)
+{
+    testsupport::TempDataDir dir;
+    // A directory with something in it stands where the damaged file would
+    // go: it can be neither removed, nor replaced, nor copied over.
+    boost::filesystem::create_directories(dir.DataPath("Profiles_error.txt/keep"));
+    const std::string damaged = Replace(ProfilesFile(ExampleLines), "Player1", "Player2");
+    dir.WriteFile("Data/Profiles.txt", damaged);
+
+    LogCapture log;
+    ProfileStore store;
+    store.LoadProfiles();
+    EXPECT_TRUE(store.profiles.empty());
+    EXPECT_EQ(Entry("Failed to load profiles: Incorrect checksum.\nThe file could not be moved to "
+                    "\"Data/Profiles_error.txt\" and has been left as it is."),
+              log.Text());
+    EXPECT_EQ(damaged, dir.ReadFile("Data/Profiles.txt"));
+}
+
+TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
+{
+    testsupport::TempDataDir dir;
+    ProfileStore store;
+    store.AddProfile("Ann");
+    const std::string saved = dir.ReadFile("Data/Profiles.txt");
+    const std::string temporary = "Data/Profiles.txt.tmp";
+
+    // A save killed half-way leaves a partial temporary file beside a whole
+    // file, which loads as it was; the next save replaces both.
+    dir.WriteFile(temporary, saved.substr(0, saved.size() / 2));
+    LogCapture log;
+    store.LoadProfiles();
+    ASSERT_EQ(1u, store.profiles.size());
+    store.AddProfile("Bob");
+    EXPECT_EQ(2u, LoadedProfileCount());
+    EXPECT_FALSE(dir.Exists(temporary));
+    const std::string twoProfiles = dir.ReadFile("Data/Profiles.txt");
+
+    // The temporary file cannot be written: the file keeps its content and
+    // the store its state.
+    boost::filesystem::create_directories(dir.DataPath("Profiles.txt.tmp/keep"));
+    store.AddProfile("Cy");
+    EXPECT_EQ(3u, store.profiles.size());
+    EXPECT_EQ(twoProfiles, dir.ReadFile("Data/Profiles.txt"));
+    EXPECT_EQ(Entry("Failed to save profiles: (Output) Can't open file \"Data/Profiles.txt.tmp\"."), log.Text());
+    boost::filesystem::remove_all(dir.DataPath("Profiles.txt.tmp"));
+
+    // The written file cannot be renamed over the target: the temporary file
+    // goes and the target stays.
+    boost::filesystem::create_directories(dir.DataPath("Highscore.txt/keep"));
+    LogCapture renameLog;
+    store.SaveHighscores();
+    EXPECT_NE(std::string::npos,
+              renameLog.Text().find("Failed to save highscores: (Output) Can't replace file \"Data/Highscore.txt\""))
+        << renameLog.Text();
+    EXPECT_FALSE(dir.Exists("Data/Highscore.txt.tmp"));
+    EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
+}

@@ -1,0 +1,1 @@
+vrenk_test(profiles LIBS vrenk_app)
