@@ -199,9 +199,9 @@ void Composer::AddBass(Score& score, int bar, int chord)
 {
     const std::string pattern = CheckPattern(style_.bassPattern[track_.variant]);
     int root = Pitch(track_.scale, track_.root, chord);
-    while (root >= 45)
+    while (root >= 48)
         root -= 12;
-    while (root < 33)
+    while (root < 36)
         root += 12;
     for (std::size_t s = 0; s < pattern.size(); ++s) {
         int midi;

@@ -36,8 +36,11 @@ void Jingle::Chord(InstrumentKind instrument, float beat, float length, int degr
 
 void Jingle::Bass(float beat, float length, int degree)
 {
+    int bassRoot = track_.root - 24;
+    while (bassRoot < 36)
+        bassRoot += 12;
     score_.notes.push_back(
-        {beat, length, Composer::Pitch(track_.scale, track_.root - 24, degree), 0.9f, I::SoftBass, 0.0f, 0.0f});
+        {beat, length, Composer::Pitch(track_.scale, bassRoot, degree), 0.9f, I::SoftBass, 0.0f, 0.0f});
 }
 
 void Jingle::Hit(float beat, DrumKind drum, float velocity)
