@@ -1,0 +1,1 @@
+vrenk_test(sfxt LIBS vrenk_sfxt)
