@@ -1,0 +1,169 @@
+#include "game/AnimationTables.h"
+#include "game/EnemyTypeTable.h"
+#include "game/LiftTypeTable.h"
+#include "game/SceneryTypeTable.h"
+#include "game/WeaponKind.h"
+#include "game/WeaponTypeTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::int32_t Never = EnemyTypeTable::Never;
+
+TEST(KindTables, LookupsOutsideATableAreErrors) {
+    for (std::int32_t kind : {-1, EnemyTypeTable::Size, 1000})
+        EXPECT_THROW(EnemyTypeTable::Get(kind), std::out_of_range) << kind;
+    for (std::int32_t kind : {-1, WeaponTypeTable::Size})
+        EXPECT_THROW(WeaponTypeTable::Get(kind), std::out_of_range) << kind;
+    for (std::int32_t kind : {-1, LiftTypeTable::Size})
+        EXPECT_THROW(LiftTypeTable::Get(kind), std::out_of_range) << kind;
+    for (std::int32_t kind : {-1, SceneryTypeTable::Size})
+        EXPECT_THROW(SceneryTypeTable::Get(kind), std::out_of_range) << kind;
+    EXPECT_NO_THROW(EnemyTypeTable::Get(EnemyTypeTable::Size - 1));
+    EXPECT_NO_THROW(SceneryTypeTable::Get(SceneryTypeTable::Size - 1));
+}
+
+TEST(KindTables, EnemyRows) {
+    struct Row {
+        int boxWidth, boxHeight;
+        float maxSpeed, jump;
+        std::int32_t jumpInterval;
+        bool flying;
+        std::int32_t weapon, fireInterval;
+        float shotHeight;
+        bool randomFire;
+        std::uint16_t value;
+        bool stompProof;
+    };
+    const Row rows[EnemyTypeTable::Size] = {
+        /*  0 */ {21, 35, 1.5f, 0, Never, false, WeaponNone, Never, 0, false, 10, false},
+        /*  1 */ {21, 35, 1.5f, 7, 100, false, WeaponNone, Never, 0, false, 15, false},
+        /*  2 */ {24, 35, 0, 0, Never, false, 3, 100, 21, false, 20, false},
+        /*  3 */ {28, 13, 0, 0, Never, false, 5, 60, 0, true, 80, true},
+        /*  4 */ {31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 20, false},
+        /*  5 */ {31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 50, true},
+        /*  6 */ {31, 44, 2.5f, 8, 1, false, WeaponNone, Never, 0, false, 30, false},
+        /*  7 */ {31, 44, 2.5f, 0, Never, false, 4, 80, 4, false, 40, false},
+        /*  8 */ {48, 18, 2.7f, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
+        /*  9 */ {48, 18, 4.8f, 0, Never, true, WeaponNone, Never, 0, false, 70, true},
+        /* 10 */ {48, 18, 2.7f, 0, Never, true, 4, 80, 4, false, 50, false},
+        /* 11 */ {22, 46, 0, 0, Never, false, WeaponNone, Never, 0, false, 10, true},
+        /* 12 */ {26, 63, 4, 0, Never, false, WeaponNone, Never, 0, false, 25, false},
+        /* 13 */ {18, 35, 3, 10, 100, false, WeaponNone, Never, 0, false, 30, false},
+        /* 14 */ {24, 35, 3, 0, Never, false, 6, 130, 21, false, 30, false},
+        /* 15 */ {24, 35, 3, 0, Never, false, 7, 120, 25, false, 20, false},
+        /* 16 */ {40, 21, 3, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
+        /* 17 */ {40, 21, 3, 0, Never, true, 8, 70, 20, false, 40, false},
+        /* 18 */ {40, 21, 5, 0, Never, true, 9, 20, 20, false, 55, false},
+    };
+    for (std::int32_t kind = 0; kind < EnemyTypeTable::Size; ++kind) {
+        SCOPED_TRACE(kind);
+        const EnemyType& type = EnemyTypeTable::Get(kind);
+        const Row& row = rows[kind];
+        EXPECT_EQ(type.box, sf::IntRect(0, 0, row.boxWidth, row.boxHeight));
+        EXPECT_EQ(type.textureRect.height, row.boxHeight);  // frames stack by the box height
+        EXPECT_FLOAT_EQ(type.maxSpeed, row.maxSpeed);
+        EXPECT_FLOAT_EQ(type.jumpStrength, row.jump);
+        EXPECT_EQ(type.jumpInterval, row.jumpInterval);
+        EXPECT_EQ(type.flying, row.flying);
+        EXPECT_EQ(type.weapon, row.weapon);
+        EXPECT_EQ(type.fireInterval, row.fireInterval);
+        EXPECT_FLOAT_EQ(type.shotHeight, row.shotHeight);
+        EXPECT_EQ(type.randomFire, row.randomFire);
+        EXPECT_EQ(type.value, row.value);
+        EXPECT_EQ(type.stompProof, row.stompProof);
+    }
+}
+
+TEST(KindTables, WeaponRows) {
+    struct Row {
+        int width, height;
+        float maxSpeed, jump;
+        bool flying;
+        float spin;
+    };
+    const Row rows[WeaponTypeTable::Size] = {
+        {22, 17, 12, 0, true, 0}, {21, 21, 4, 0, false, 12}, {30, 6, 0, 0, false, 0}, {19, 8, 10, 0, true, 0},
+        {10, 10, 6, 6, false, 0}, {10, 10, 0, 0, false, 0},  {19, 14, 12, 0, true, 0}, {13, 13, 7, 5, false, 0},
+        {9, 23, 0, 0, false, 0},  {9, 23, 0, 0, false, 0},
+    };
+    for (std::int32_t kind = 0; kind < WeaponTypeTable::Size; ++kind) {
+        SCOPED_TRACE(kind);
+        const WeaponType& type = WeaponTypeTable::Get(kind);
+        EXPECT_EQ(type.textureRect.width, rows[kind].width);
+        EXPECT_EQ(type.textureRect.height, rows[kind].height);
+        EXPECT_FLOAT_EQ(type.maxSpeed, rows[kind].maxSpeed);
+        EXPECT_FLOAT_EQ(type.jumpStrength, rows[kind].jump);
+        EXPECT_EQ(type.flying, rows[kind].flying);
+        EXPECT_FLOAT_EQ(type.spin, rows[kind].spin);
+    }
+}
+
+TEST(KindTables, LiftRowsAreStackedPlatesOfOneSize) {
+    for (std::int32_t kind = 0; kind < LiftTypeTable::Size; ++kind)
+        EXPECT_EQ(LiftTypeTable::Get(kind), sf::IntRect(146, 266 + 11 * kind, 52, 11)) << kind;
+}
+
+// Animated scenery is exactly the scenery whose animation has more than one
+// frame; the swinging kinds are 9 (along y) and none along x.
+TEST(KindTables, SceneryModesMatchTheirAnimations) {
+    int swinging = 0;
+    for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
+        const std::int32_t mode = SceneryTypeTable::Get(kind).mode;
+        const bool animated = mode == SceneryFramesAcross || mode == SceneryFramesDown;
+        EXPECT_EQ(animated, SceneryAnimations[kind].GetFrameCount() > 1) << kind;
+        EXPECT_TRUE(mode >= SceneryStatic && mode <= ScenerySwingY) << kind;
+        if (mode == ScenerySwingX || mode == ScenerySwingY)
+            ++swinging;
+    }
+    EXPECT_EQ(SceneryTypeTable::Get(9).mode, ScenerySwingY);
+    EXPECT_EQ(swinging, 1);
+    EXPECT_EQ(SceneryTypeTable::Get(23).textureRect, sf::IntRect(330, 54, 71, 35));
+    EXPECT_EQ(SceneryTypeTable::Get(42).textureRect, sf::IntRect(253, 141, 19, 32));
+}
+
+// Every frame that the objects can show must lie inside the least texture
+// sizes that the content build makes.
+bool Inside(const sf::IntRect& rect, int width, int height) {
+    return rect.left >= 0 && rect.top >= 0 && rect.left + rect.width <= width && rect.top + rect.height <= height;
+}
+
+TEST(KindTables, EveryFrameLiesInsideItsTexture) {
+    const int objectWidth = 318, objectHeight = 322;
+    const int itemWidth = 150, itemHeight = 153;
+    const int sceneryWidth = 401, sceneryHeight = 242;
+
+    for (std::int32_t kind = 0; kind < EnemyTypeTable::Size; ++kind) {
+        sf::IntRect last = EnemyTypeTable::Get(kind).textureRect;
+        std::uint32_t rows = EnemyAnimations[kind].GetFrameCount();
+        if (kind <= 2)
+            rows += 1;  // the airborne pose below the frames
+        if (kind == 11)
+            rows = 29 * 7 / 30 + 1;  // the faller's death frames
+        last.top += static_cast<int>(rows - 1) * last.height;
+        EXPECT_TRUE(Inside(last, objectWidth, objectHeight)) << "enemy " << kind;
+    }
+    for (std::int32_t kind = 0; kind < LiftTypeTable::Size; ++kind)
+        EXPECT_TRUE(Inside(LiftTypeTable::Get(kind), objectWidth, objectHeight)) << "lift " << kind;
+    for (std::int32_t kind = 0; kind < WeaponTypeTable::Size; ++kind) {
+        sf::IntRect last = WeaponTypeTable::Get(kind).textureRect;
+        last.top += static_cast<int>(WeaponAnimations[kind].GetFrameCount() - 1) * last.height;
+        EXPECT_TRUE(Inside(last, itemWidth, itemHeight)) << "weapon " << kind;
+    }
+    for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
+        const SceneryType& type = SceneryTypeTable::Get(kind);
+        sf::IntRect last = type.textureRect;
+        const int more = static_cast<int>(SceneryAnimations[kind].GetFrameCount() - 1);
+        if (type.mode == SceneryFramesAcross)
+            last.left += more * last.width;
+        if (type.mode == SceneryFramesDown)
+            last.top += more * last.height;
+        EXPECT_TRUE(Inside(last, sceneryWidth, sceneryHeight)) << "scenery " << kind;
+    }
+}
+
+}  // namespace

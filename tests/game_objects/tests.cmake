@@ -1,0 +1,1 @@
+vrenk_test(game_objects LIBS vrenk_game)
