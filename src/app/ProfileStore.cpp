@@ -214,7 +214,7 @@ void ResetDamagedFile(const std::string& what, const std::string& fileName, cons
 // A name that the profile file can hold: one token of a data line.
 bool IsStorableName(const std::string& name)
 {
-    const std::string& separator = MakeDataFileFormatter().get_property(t4::formatter::separator);
+    const std::string separator = MakeDataFileFormatter().get_property(t4::formatter::separator);
     return name.find(separator) == std::string::npos && name.find_first_of("\r\n") == std::string::npos;
 }
 

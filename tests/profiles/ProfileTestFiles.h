@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <iostream>
-#include <regex>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -106,14 +106,39 @@ public:
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    // The entries with their time stamps left out.
+    // The entries with their time stamps left out: every line of the form
+    // dd.mm.yyyy hh:mm:ss is dropped.
     std::string Text() const
     {
-        static const std::regex stamp("\n[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}\n");
-        return std::regex_replace(text_.str(), stamp, "\n");
+        std::istringstream in(text_.str());
+        std::string out;
+        std::string line;
+        bool first = true;
+        while (std::getline(in, line)) {
+            if (IsStamp(line))
+                continue;
+            out += (first ? "" : "\n") + line;
+            first = false;
+        }
+        if (!text_.str().empty() && text_.str().back() == '\n')
+            out += '\n';
+        return out;
     }
 
 private:
+    static bool IsStamp(const std::string& line)
+    {
+        static const std::string shape = "00.00.0000 00:00:00";
+        if (line.size() != shape.size())
+            return false;
+        for (std::size_t i = 0; i < shape.size(); ++i) {
+            const bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
+            if (shape[i] == '0' ? !digit : line[i] != shape[i])
+                return false;
+        }
+        return true;
+    }
+
     std::ostringstream text_;
     std::streambuf* saved_;
 };
