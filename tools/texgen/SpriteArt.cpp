@@ -122,18 +122,19 @@ void IconLife(Canvas& c, float cx, float cy, float size)
 {
     Unit u(cx, cy, size);
     // face
-    c.FillEllipse(u.X(12), u.Y(14), u.S(9.5f), u.S(8.5f), Ink);
-    c.FillEllipse(u.X(12), u.Y(14), u.S(8.5f), u.S(7.5f), Rgb(240, 190, 150));
-    c.FillEllipse(u.X(15.5f), u.Y(14.5f), u.S(1.3f), u.S(1.9f), Ink);
-    c.FillEllipse(u.X(9.0f), u.Y(14.5f), u.S(1.3f), u.S(1.9f), Ink);
-    c.FillEllipse(u.X(12.2f), u.Y(19.0f), u.S(2.6f), u.S(1.1f), Rgb(170, 60, 50));
+    c.FillEllipse(u.X(12), u.Y(15), u.S(9.0f), u.S(8.0f), Ink);
+    c.FillEllipse(u.X(12), u.Y(15), u.S(8.0f), u.S(7.0f), Rgb(240, 190, 150));
     // helmet
-    c.FillEllipse(u.X(12), u.Y(9.5f), u.S(11.0f), u.S(8.5f), Ink);
-    c.FillRect({int(u.X(0.5f)), int(u.Y(10.0f)), int(u.S(23.f)), int(u.S(2.8f))}, Ink);
-    c.FillEllipse(u.X(12), u.Y(9.6f), u.S(10.0f), u.S(7.5f), Rgb(232, 160, 30));
-    c.FillRect({int(u.X(1.5f)), int(u.Y(10.2f)), int(u.S(21.f)), int(u.S(1.6f))}, Rgb(180, 110, 20));
-    c.FillEllipse(u.X(8.5f), u.Y(6.0f), u.S(3.5f), u.S(2.0f), Rgb(255, 220, 120));
-    c.FillCircle(u.X(12), u.Y(6.5f), u.S(2.2f), Rgb(255, 255, 210));
+    c.FillEllipse(u.X(12), u.Y(8.0f), u.S(11.0f), u.S(7.2f), Ink);
+    c.FillRect({int(u.X(0.5f)), int(u.Y(9.5f)), int(u.S(23.f)), int(u.S(3.2f))}, Ink);
+    c.FillEllipse(u.X(12), u.Y(8.1f), u.S(10.0f), u.S(6.2f), Rgb(232, 160, 30));
+    c.FillRect({int(u.X(1.5f)), int(u.Y(10.0f)), int(u.S(21.f)), int(u.S(1.7f))}, Rgb(180, 110, 20));
+    c.FillEllipse(u.X(8.5f), u.Y(5.0f), u.S(3.5f), u.S(1.8f), Rgb(255, 220, 120));
+    c.FillCircle(u.X(12), u.Y(5.5f), u.S(2.0f), Rgb(255, 255, 210));
+    // eyes and smile under the brim
+    c.FillEllipse(u.X(15.0f), u.Y(15.5f), u.S(1.3f), u.S(1.8f), Ink);
+    c.FillEllipse(u.X(9.0f), u.Y(15.5f), u.S(1.3f), u.S(1.8f), Ink);
+    c.Line(u.X(9.5f), u.Y(19.3f), u.X(14.5f), u.Y(19.3f), u.S(1.2f), Rgb(150, 60, 50));
 }
 
 void IconRocket(Canvas& c, float cx, float cy, float size, float degrees)
