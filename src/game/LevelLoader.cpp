@@ -25,6 +25,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -84,7 +85,8 @@ LevelLoader::LevelLoader(World* world, std::vector<Scenery>* foreground, std::ve
       checksum_(LevelChecksumSeed),
       matched_(false),
       generalRead_(false),
-      ended_(false)
+      ended_(false),
+      hasPending_(false)
 {
 }
 
@@ -115,6 +117,7 @@ void LevelLoader::Load(std::uint16_t world, std::uint16_t level)
         matched_ = false;
         generalRead_ = false;
         ended_ = false;
+        hasPending_ = false;
         ClearTargets();
         LoadSections();
     } catch (const ResourceException& e) {
@@ -166,15 +169,38 @@ void LevelLoader::LoadSections()
     }
 }
 
+bool LevelLoader::NextLine(t4::token_container& tokens)
+{
+    if (hasPending_) {
+        tokens = std::move(pending_);
+        hasPending_ = false;
+        return true;
+    }
+    const std::string section = reader_->get_subtitle();
+    if (reader_->read_data(tokens))
+        return true;
+    // A new subtitle means that the next section has begun. The same one
+    // means the end of the data, or a new section of the same name: only a
+    // further read tells them apart, which fails at the end and otherwise
+    // yields the new section's first line (kept for its reader).
+    while (reader_->get_subtitle() == section) {
+        try {
+            if (reader_->read_data(pending_)) {
+                hasPending_ = true;
+                return false;
+            }
+        } catch (const t4::io_exception&) {
+            ended_ = true;
+            return false;
+        }
+    }
+    return false;
+}
+
 bool LevelLoader::ReadLine(t4::token_container& tokens)
 {
-    const std::string section = reader_->get_subtitle();
-    if (!reader_->read_data(tokens)) {
-        // The same subtitle means the data has ended; a new one, that the
-        // next section has begun.
-        ended_ = reader_->get_subtitle() == section;
+    if (!NextLine(tokens))
         return false;
-    }
     ChecksumChain(checksum_, tokens);
     return true;
 }
@@ -333,7 +359,7 @@ void LevelLoader::ReadScenerySection(std::vector<Scenery>* target)
 void LevelLoader::ReadChecksumSection()
 {
     t4::token_container tokens;
-    if (reader_->read_data(tokens)) {
+    if (NextLine(tokens)) {
         unsigned int stored = 0;
         tokens >> stored;
         matched_ = stored == checksum_;

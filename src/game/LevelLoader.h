@@ -1,6 +1,7 @@
 #pragma once
 
 #include "t4/io/memoryreader.h"
+#include "t4/io/token_container.h"
 
 #include <cstdint>
 #include <list>
@@ -46,6 +47,8 @@ private:
     // The next data line of the current section, fed to the checksum; false
     // at the section's end.
     bool ReadLine(t4::token_container& tokens);
+    // The same without the checksum.
+    bool NextLine(t4::token_container& tokens);
 
     std::vector<std::string> sectionNames_;
     std::unique_ptr<t4::memoryreader> reader_;
@@ -60,4 +63,7 @@ private:
     std::vector<Enemy*> enemyOrder_;
     bool generalRead_;
     bool ended_;
+    // The first line of a section that follows one of the same name.
+    t4::token_container pending_;
+    bool hasPending_;
 };

@@ -1,0 +1,1 @@
+vrenk_test(world LIBS vrenk_game vrenk_foxpwriter)
