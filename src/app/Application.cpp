@@ -21,6 +21,7 @@
 #include "screens/PauseMenu.h"
 #include "screens/ProfileSelection.h"
 #include "screens/VictoryMenu.h"
+#include "sfxt/GuiTexture.h"
 
 #include <SFML/System/Clock.hpp>
 
@@ -69,8 +70,19 @@ Application::~Application()
     // background, the current screen, the services, and the log last.
 }
 
+namespace {
+
+// The buttons of the widget library take the GUI texture from here.
+const sf::Texture& MenuTexture()
+{
+    return Application::Instance().resources->GetTexture(TextureMenu);
+}
+
+}  // namespace
+
 void Application::InitSubsystems()
 {
+    sfxt::SetGuiTextureSource(&MenuTexture);
     window->CreateGameWindow();
     window->ApplyFrameMode(window->GetFrameMode());
     window->applied = window->selected;

@@ -4,7 +4,6 @@
 #include "app/GameWindow.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
-#include "sfxt/GuiTexture.h"
 #include "sfxt/TextPlacement.h"
 
 #include <SFML/Graphics/View.hpp>
@@ -42,14 +41,6 @@ float WindowWidth()
     return static_cast<float>(window->window.getSize().x);
 }
 
-// The buttons of the widget library take the GUI texture from here.
-const sf::Texture& MenuTexture()
-{
-    return Resources().GetTexture(TextureMenu);
-}
-
-const bool menuTextureSourceSet = (sfxt::SetGuiTextureSource(&MenuTexture), true);
-
 float Round(float v)
 {
     return std::floor(v + 0.5f);
@@ -65,7 +56,7 @@ sf::Vector2f BoundsCentre(const sf::Sprite& sprite)
 
 Title::Title(int titleStyle, const sf::String& headingText, const sf::String& blockText, const sf::Color& headingColour)
     : Title(titleStyle, headingText, blockText, headingColour, Resources().GetFont(FontMain),
-            titleStyle == StyleMenu ? &MenuTexture() : nullptr, WindowWidth())
+            titleStyle == StyleMenu ? &Resources().GetTexture(TextureMenu) : nullptr, WindowWidth())
 {
 }
 
@@ -74,7 +65,6 @@ Title::Title(int titleStyle, const sf::String& headingText, const sf::String& bl
     : heading(headingText, font, HeadingSize), text(TextWidth, TextHeight, blockText, font, TextSize),
       colour(headingColour), style(titleStyle)
 {
-    (void)menuTextureSourceSet;
     // Bold first, so that the origin is the middle of the bold heading.
     heading.setStyle(sf::Text::Bold);
     CenterTextOrigin(heading);
