@@ -60,6 +60,13 @@ void FadeAlpha(Canvas& c, const sf::IntRect& r, float factor)
         }
 }
 
+void Eye(Local& l, float x, float y, float r, float look, sf::Color white)
+{
+    l.Circle(x, y, r, white);
+    l.Circle(x + look * r * 0.5f, y + 0.2f, r * 0.55f, Ink);
+    l.Circle(x + look * r * 0.5f - r * 0.2f, y - r * 0.2f, std::max(0.4f, r * 0.2f), sf::Color::White);
+}
+
 void Star(Canvas& c, float cx, float cy, float outer, float inner, float degrees, sf::Color col)
 {
     std::vector<sf::Vector2f> p;

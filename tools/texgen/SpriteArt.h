@@ -85,6 +85,9 @@ void PasteRotated(Canvas& target, const Canvas& source, const sf::IntRect& from,
 // Multiplies the alpha of every pixel in a rectangle by a factor.
 void FadeAlpha(Canvas& c, const sf::IntRect& r, float factor);
 
+// A cartoon eye: white, a pupil moved by `look` (-1 .. 1) and a glint.
+void Eye(Local& l, float x, float y, float r, float look = 0.5f, sf::Color white = sf::Color::White);
+
 // A five-pointed star.
 void Star(Canvas& c, float cx, float cy, float outer, float inner, float degrees, sf::Color col);
 

@@ -41,13 +41,6 @@ float Phase(int frame, int frames)
     return std::cos(Pi * float(frame) / float(frames - 1));
 }
 
-void Eye(Local& l, float x, float y, float r, float look = 0.5f, sf::Color white = Rgb(255, 255, 255))
-{
-    l.Circle(x, y, r, white);
-    l.Circle(x + look * r * 0.5f, y + 0.2f, r * 0.55f, Ink);
-    l.Circle(x + look * r * 0.5f - r * 0.2f, y - r * 0.2f, std::max(0.4f, r * 0.2f), Rgb(255, 255, 255));
-}
-
 void Feet(Local& l, float cx, float hipY, float groundY, float s, float stride, float width, sf::Color col,
           sf::Color shoe)
 {
