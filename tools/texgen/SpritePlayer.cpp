@@ -159,8 +159,8 @@ void PaintDying(Canvas& c)
     Pose shock;
     shock.eyes = Eyes::Cross;
     shock.openMouth = true;
-    shock.frontArm = 115; shock.frontElbow = 30;
-    shock.backArm = -150; shock.backElbow = -20;
+    shock.frontArm = -165; shock.frontElbow = -15;
+    shock.backArm = -125; shock.backElbow = -20;
     shock.frontLeg = 15; shock.frontKnee = -20;
     shock.backLeg = -15; shock.backKnee = 10;
     PaintPose(c, 3, 0, shock);
@@ -176,7 +176,7 @@ void PaintDying(Canvas& c)
         l.Outline();
     }
     const float angles[] = {90.f, 180.f, 270.f, 350.f};
-    const float scales[] = {0.85f, 0.7f, 0.55f, 0.4f};
+    const float scales[] = {0.7f, 0.6f, 0.5f, 0.4f};
     for (int i = 0; i < 4; ++i) {
         Local l(c, 3 * W, (2 + i) * H, W, H);
         PasteRotated(c, scratch, {0, 0, W, H}, l.x0 + 12.f, l.y0 + 17.f + 2.f * float(i), angles[i], scales[i]);
