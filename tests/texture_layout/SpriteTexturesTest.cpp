@@ -1,0 +1,204 @@
+// The sprites: every rect that the player, the enemies, lifts, weapons, items
+// and scenery give for any frame of their animations, and every rect that the
+// widgets, the head-up display and the menus cut from the menu texture.
+
+#include "BuiltTextures.h"
+
+#include "game/Animation.h"
+#include "game/AnimationTables.h"
+#include "game/Enemy.h"
+#include "game/EnemyTypeTable.h"
+#include "game/Item.h"
+#include "game/ItemKind.h"
+#include "game/Lift.h"
+#include "game/LiftTypeTable.h"
+#include "game/MoveState.h"
+#include "game/Player.h"
+#include "game/PlayerStats.h"
+#include "game/Scenery.h"
+#include "game/SceneryTypeTable.h"
+#include "game/Weapon.h"
+#include "game/WeaponTypeTable.h"
+#include "sfxt/ButtonStyle.h"
+#include "sfxt/TextButtonStyle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using layouttest::NamedRect;
+using layouttest::RectWalk;
+
+std::string Text(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+// How the player stands, and which counter drives the pose's frames.
+struct PlayerSituation {
+    const char* name;
+    PlayerPose pose;
+    void (*set)(Player& player, std::uint32_t ticks);
+};
+
+const PlayerSituation PlayerSituations[] = {
+    {"running", PoseRunning,
+     [](Player& p, std::uint32_t ticks) {
+         p.state = StateOnGround;
+         p.stepMotionX = 1;
+         p.motionCounter = static_cast<std::int32_t>(ticks);
+     }},
+    {"standing", PoseStanding,
+     [](Player& p, std::uint32_t ticks) {
+         p.state = StateOnGround;
+         p.stepMotionX = 0;
+         p.hurtTimer = 0;
+         p.idleCounter = static_cast<std::int32_t>(ticks);
+     }},
+    {"rising", PoseRising,
+     [](Player& p, std::uint32_t) {
+         p.state = StateAirborne;
+         p.verticalSpeed = -1;
+     }},
+    // The falling frame follows the speed: walk it in quarter pixels.
+    {"falling", PoseFalling,
+     [](Player& p, std::uint32_t ticks) {
+         p.state = StateAirborne;
+         p.verticalSpeed = 0.25f * static_cast<float>(ticks);
+     }},
+    {"climbing", PoseClimbing,
+     [](Player& p, std::uint32_t ticks) {
+         p.state = StateClimbing;
+         p.motionCounter = static_cast<std::int32_t>(ticks);
+     }},
+    {"dying", PoseDying,
+     [](Player& p, std::uint32_t ticks) { p.hurtTimer = static_cast<std::int32_t>(ticks) + 1; }},
+};
+
+// Drawn over and beside the body; the renderer cuts them from the player texture.
+const NamedRect PlayerMarks[] = {
+    {"hurt mark", {0, 128, 13, 12}},
+    {"jetpack overlay", {0, 140, 24, 32}},
+    {"invulnerability overlay", {0, 172, 24, 32}},
+    {"time distortion overlay", {0, 204, 24, 32}},
+};
+
+TEST(TextureLayout, PlayerHoldsEveryPoseFrameOverlayAndFlame)
+{
+    RectWalk player(TexturePlayer);
+    for (const PlayerSituation& situation : PlayerSituations) {
+        Player body{PlayerStats()};
+        const std::uint32_t period = PlayerAnimations[situation.pose].GetPeriod();
+        for (std::uint32_t ticks = 0; ticks < period; ++ticks) {
+            situation.set(body, ticks);
+            player.Add(body.GetTextureRect(),
+                       std::string("Player::GetTextureRect ") + situation.name + ", ticks " + Text(ticks));
+        }
+    }
+    for (const NamedRect& mark : PlayerMarks)
+        player.Add(mark.rect, mark.name);
+    for (bool facingRight : {true, false}) {
+        Player body{PlayerStats()};
+        body.facingRight = facingRight;
+        for (std::uint32_t counter = 0; counter < FlameAnimation.GetPeriod(); ++counter)
+            player.Add(body.GetFlameRect(counter), std::string("Player::GetFlameRect facing ") +
+                                                       (facingRight ? "right" : "left") + ", counter " +
+                                                       Text(counter));
+    }
+    player.ExpectAllInsideAndPainted();
+}
+
+TEST(TextureLayout, ObjectHoldsEveryEnemyFrameAndEveryLift)
+{
+    RectWalk objects(TextureObject);
+    for (std::int32_t kind = 0; kind < EnemyTypeTable::Size; ++kind) {
+        const std::string name = "EnemyTypeTable kind " + Text(kind);
+        Enemy enemy(kind, 100, 100, true);
+        const std::uint32_t period = EnemyAnimations[static_cast<std::size_t>(kind)].GetPeriod();
+        for (bool airborne : {false, true}) {
+            enemy.state = airborne ? StateAirborne : StateOnGround;
+            for (std::uint32_t ticks = 0; ticks < period; ++ticks) {
+                enemy.animationCounter = static_cast<std::int32_t>(2 * ticks);
+                objects.Add(enemy.GetTextureRect(),
+                            name + (airborne ? ", airborne" : ", on the ground") + ", ticks " + Text(ticks));
+            }
+        }
+        // Drawn while dying, until the death is over and the enemy removed.
+        enemy.state = StateOnGround;
+        enemy.animationCounter = 0;
+        for (enemy.counter = 1; !enemy.IsDeathOver(); ++enemy.counter)
+            objects.Add(enemy.GetTextureRect(), name + ", dying, counter " + Text(enemy.counter));
+    }
+    for (std::int32_t kind = 0; kind < LiftTypeTable::Size; ++kind)
+        objects.Add(Lift(kind, 100, 100).GetTextureRect(), "LiftTypeTable kind " + Text(kind));
+    objects.ExpectAllInsideAndPainted();
+}
+
+TEST(TextureLayout, ItemHoldsEveryWeaponFrameAndEveryItemButTheCoin)
+{
+    RectWalk items(TextureItem);
+    for (std::int32_t kind = 0; kind < WeaponTypeTable::Size; ++kind) {
+        Weapon weapon(kind, 100, 100, true);
+        const std::uint32_t period = WeaponAnimations[static_cast<std::size_t>(kind)].GetPeriod();
+        for (weapon.age = 0; weapon.age < static_cast<std::int32_t>(period); ++weapon.age)
+            items.Add(weapon.GetTextureRect(), "WeaponTypeTable kind " + Text(kind) + ", age " + Text(weapon.age));
+    }
+    // The coin (kind 0) lies in the special tiles, checked with them.
+    for (std::int32_t kind = ItemCoin + 1; kind < ItemKindCount; ++kind) {
+        Item item(kind, false, 100, 100);
+        for (item.age = 0; item.age <= Item::ExpiryAge; ++item.age)
+            items.Add(item.GetTextureRect(), "Item::GetTextureRect kind " + Text(kind) + ", age " + Text(item.age));
+    }
+    items.ExpectAllInsideAndPainted();
+}
+
+TEST(TextureLayout, SceneryHoldsEveryFrameOfEveryKind)
+{
+    RectWalk scenery(TextureScenery);
+    for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
+        Scenery piece(kind, 100, 100, true);
+        // Ticks are the counter / 2: two whole periods of counter.
+        const std::uint32_t period = SceneryAnimations[static_cast<std::size_t>(kind)].GetPeriod();
+        for (piece.counter = 0; piece.counter < 2 * period; ++piece.counter)
+            scenery.Add(piece.GetTextureRect(),
+                        "SceneryTypeTable kind " + Text(kind) + ", counter " + Text(piece.counter));
+    }
+    scenery.ExpectAllInsideAndPainted();
+}
+
+// What the screens and the head-up display cut from the menu texture
+// besides the button styles.
+const NamedRect MenuPictures[] = {
+    {"loading bar", {125, 80, 200, 24}},
+    {"coins icon", {0, 104, 33, 33}},
+    {"lives icon", {33, 104, 33, 33}},
+    {"score icon", {66, 104, 33, 33}},
+    {"rockets icon", {99, 104, 33, 33}},
+    {"rolling bombs icon", {132, 104, 33, 33}},
+    {"mines icon", {165, 104, 33, 33}},
+    {"invulnerability icon", {198, 104, 33, 33}},
+    {"time distortion icon", {231, 104, 33, 33}},
+    {"jetpack icon", {264, 104, 33, 33}},
+    {"hearts icon", {297, 104, 33, 33}},
+    {"counter panel", {0, 137, 106, 39}},
+    {"hearts panel", {96, 137, 106, 39}},
+    {"heart", {202, 137, 14, 27}},
+    {"title frame", {0, 538, 335, 78}},
+};
+
+TEST(TextureLayout, MenuHoldsEveryButtonPlatePanelAndTheTitleFrame)
+{
+    RectWalk menu(TextureMenu);
+    for (TextButtonStyle style = 0; style < TextButtonStyleCount; ++style)
+        menu.Add(GetTextButtonRect(style), "GetTextButtonRect style " + Text(style));
+    for (ButtonStyle style = 0; style < ButtonStyleCount; ++style)
+        menu.Add(GetButtonRect(style), "GetButtonRect style " + Text(style));
+    for (const NamedRect& picture : MenuPictures)
+        menu.Add(picture.rect, picture.name);
+    menu.ExpectAllInsideAndPainted();
+}
+
+}  // namespace
