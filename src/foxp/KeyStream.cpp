@@ -11,15 +11,9 @@ KeyStream::KeyStream(const std::string& key, std::uint32_t checkValue)
 
 std::uint32_t KeyStream::Seed(const std::string& key, std::uint32_t checkValue)
 {
-    const unsigned char check[4] = {
-        static_cast<unsigned char>(checkValue & 0xFFu),
-        static_cast<unsigned char>((checkValue >> 8) & 0xFFu),
-        static_cast<unsigned char>((checkValue >> 16) & 0xFFu),
-        static_cast<unsigned char>((checkValue >> 24) & 0xFFu),
-    };
     std::uint32_t reg = 0xFFFFFFFFu;
     Crc32::Update(reg, key);
-    Crc32::Update(reg, check, sizeof check);
+    Crc32::UpdateLittleEndian(reg, checkValue);
     return ~reg;
 }
 

@@ -7,14 +7,8 @@
 
 void ChecksumChain(std::uint32_t& value, const t4::token_container& line)
 {
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(value & 0xFFu),
-        static_cast<unsigned char>((value >> 8) & 0xFFu),
-        static_cast<unsigned char>((value >> 16) & 0xFFu),
-        static_cast<unsigned char>((value >> 24) & 0xFFu),
-    };
     std::uint32_t reg = 0xFFFFFFFFu;
-    Crc32::Update(reg, bytes, sizeof bytes);
+    Crc32::UpdateLittleEndian(reg, value);
     for (const std::string& token : line)
         Crc32::Update(reg, token);
     value = ~reg;

@@ -39,6 +39,17 @@ void Update(std::uint32_t& reg, const std::string& text)
     Update(reg, text.data(), text.size());
 }
 
+void UpdateLittleEndian(std::uint32_t& reg, std::uint32_t value)
+{
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(value & 0xFFu),
+        static_cast<unsigned char>((value >> 8) & 0xFFu),
+        static_cast<unsigned char>((value >> 16) & 0xFFu),
+        static_cast<unsigned char>((value >> 24) & 0xFFu),
+    };
+    Update(reg, bytes, sizeof bytes);
+}
+
 std::uint32_t Of(const std::string& text)
 {
     std::uint32_t reg = 0xFFFFFFFFu;
