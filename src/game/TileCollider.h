@@ -67,4 +67,15 @@ public:
     TouchedTileMap touchedTiles;
     World* world;
     std::vector<Lift>* lifts;
+
+private:
+    std::uint32_t TileFlagsAt(int column, int row) const;
+    bool IsRisingSlope(int column, int row) const;
+    bool IsFallingSlope(int column, int row) const;
+    bool Blocks(const Collidable& object, int column, int row, bool vertical) const;
+    // The neighbours of a slope at (column, row), from the slope pass.
+    void OpenSlopeNeighbours(Collidable& object, int column, int row);
+    // The grid's size, 0 x 0 without a world.
+    int Columns() const;
+    int Rows() const;
 };
