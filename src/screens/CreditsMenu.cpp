@@ -1,0 +1,99 @@
+#include "screens/CreditsMenu.h"
+
+#include "app/Application.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/ResourceManager.h"
+#include "game/GraphicsContext.h"
+#include "sfxt/TextPlacement.h"
+
+#include <SFML/Window/Mouse.hpp>
+
+namespace {
+
+const sf::Color TitleColour(115, 70, 15, 255);
+const sf::Color HeadingColour(30, 30, 30, 255);
+const sf::Color TextColour(200, 200, 200, 255);
+constexpr unsigned HeadingSize = 30;
+constexpr unsigned TextSize = 20;
+
+// Edges belong to the button; the width and height grow with the hover
+// scale of its last drawing.
+bool Hits(const sfxt::Button& button, sf::Vector2f point)
+{
+    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
+    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::RenderWindow& InputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+}  // namespace
+
+CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", TitleColour)
+{
+    AddEntry("", "               Vrenk Version 2.3.3, May 2015\n"
+                 "Free to play and to share, as long as this notice stays with it.");
+    AddEntry("Programming, Graphics, Level Design", "Jarno Pellikaan");
+    AddEntry("Music", "Ilse Vandermeer\nTomasz Brodecki\nAurelio Fenn");
+    AddEntry("Libraries", "SFML, OpenGL, Kest, Boost.\nMany thanks to the maker of SFML for a multimedia library "
+                          "that is a joy to use.");
+}
+
+void CreditsMenu::AddEntry(const std::string& heading, const std::string& text)
+{
+    Application& app = Application::Instance();
+    const sf::Font& font = app.graphics->resources->GetFont();
+    const float centreX = static_cast<float>(app.graphics->window->window.getSize().x) / 2;
+
+    sf::Text head(heading, font, HeadingSize);
+    head.setFillColor(HeadingColour);
+    SetTextCenterX(head, centreX);
+    SetTextTop(head, entries.empty() ? ColumnTop : GetTextBottom(entries.back()) + EntryGap);
+
+    sf::Text body(text, font, TextSize);
+    body.setFillColor(TextColour);
+    SetTextCenterX(body, centreX);
+    SetTextTop(body, GetTextBottom(head) + TextGap);
+
+    entries.push_back(head);
+    entries.push_back(body);
+}
+
+int CreditsMenu::Update()
+{
+    title.Update();
+    sf::Event event;
+    while (InputWindow().pollEvent(event)) {
+        const StateId next = HandleEvent(event);
+        if (next != StateStay)
+            return next;
+    }
+    return StateStay;
+}
+
+StateId CreditsMenu::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
+        sf::RenderWindow& window = InputWindow();
+        if (Hits(backButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+            return StateMainMenu;
+    }
+    return StateStay;
+}
+
+void CreditsMenu::Draw()
+{
+    sf::RenderWindow& window = Application::Instance().graphics->window->window;
+    backButton.Draw(window);
+    title.alpha = 255;
+    window.draw(title);
+    for (const sf::Text& text : entries)
+        window.draw(text);
+}

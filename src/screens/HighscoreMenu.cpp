@@ -1,0 +1,135 @@
+#include "screens/HighscoreMenu.h"
+
+#include "app/Application.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/ProfileStore.h"
+#include "app/ResourceManager.h"
+#include "game/GraphicsContext.h"
+#include "sfxt/NumberText.h"
+#include "sfxt/TextPlacement.h"
+
+#include <SFML/Window/Mouse.hpp>
+
+namespace {
+
+const sf::Color TitleColour(115, 70, 15, 255);
+const sf::Color NameColour(30, 30, 30, 255);
+const sf::Color PlaceColour(250, 190, 0, 255);
+const sf::Color ScoreColour(200, 200, 200, 255);
+constexpr unsigned TextSize = 25;
+
+// Edges belong to the button; the width and height grow with the hover
+// scale of its last drawing.
+bool Hits(const sfxt::Button& button, sf::Vector2f point)
+{
+    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
+    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::RenderWindow& InputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+sf::Text MakeText(const std::string& string, const sf::Color& colour)
+{
+    sf::Text text(string, Application::Instance().graphics->resources->GetFont(), TextSize);
+    text.setFillColor(colour);
+    return text;
+}
+
+}  // namespace
+
+HighscoreMenu::HighscoreMenu()
+    : profiles(Application::Instance().profiles.get()), backButton(13, 12, 9), resetButton(9, 4, 21),
+      confirmButton(10, 5, 19), title(1, "Highscore", "", TitleColour)
+{
+    places.reserve(profiles->highscores.size());
+    names.reserve(profiles->highscores.size());
+    scores.reserve(profiles->highscores.size());
+    profiles->LoadHighscores();
+    BuildTable();
+}
+
+void HighscoreMenu::BuildTable()
+{
+    places.clear();
+    names.clear();
+    scores.clear();
+    const sf::FloatRect back = backButton.sprite.getGlobalBounds();
+    const float centreX = back.left + back.width / 2 - 36;
+    unsigned place = 1;
+    for (const Highscore& entry : profiles->highscores) {
+        const float y = FirstRowY + RowHeight * static_cast<float>(place - 1);
+
+        sf::Text name = MakeText(entry.name, NameColour);
+        SetTextCenter(name, centreX, y);
+        const float nameLeft = name.getPosition().x - name.getOrigin().x;
+        const float nameRight = nameLeft + GetTextSize(name).x;
+
+        sf::Text number = MakeText("(" + UIntToText(place) + ")", PlaceColour);
+        SetTextCenter(number, nameLeft - ColumnGap - GetTextSize(number).x / 2, y);
+
+        sf::Text score = MakeText(LongToText(entry.score), ScoreColour);
+        SetTextCenter(score, nameRight + ColumnGap + GetTextSize(score).x / 2, y);
+
+        names.push_back(name);
+        places.push_back(number);
+        scores.push_back(score);
+        ++place;
+    }
+}
+
+int HighscoreMenu::Update()
+{
+    title.Update();
+    sf::Event event;
+    while (InputWindow().pollEvent(event)) {
+        const StateId next = HandleEvent(event);
+        if (next != StateStay)
+            return next;
+    }
+    return StateStay;
+}
+
+StateId HighscoreMenu::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
+        return StateStay;
+
+    sf::RenderWindow& window = InputWindow();
+    const sf::Vector2f point = window.mapPixelToCoords(sf::Mouse::getPosition(window));
+    if (Hits(backButton, point))
+        return StateMainMenu;
+    if (Hits(resetButton, point)) {
+        confirming = !confirming;
+    } else if (confirming && Hits(confirmButton, point)) {
+        profiles->highscores.clear();
+        profiles->SaveHighscores();
+        BuildTable();
+        confirming = false;
+    }
+    return StateStay;
+}
+
+void HighscoreMenu::Draw()
+{
+    sf::RenderWindow& window = Application::Instance().graphics->window->window;
+    for (const sf::Text& text : places)
+        window.draw(text);
+    for (const sf::Text& text : names)
+        window.draw(text);
+    for (const sf::Text& text : scores)
+        window.draw(text);
+    backButton.Draw(window);
+    resetButton.Draw(window);
+    if (confirming)
+        confirmButton.Draw(window);
+    title.alpha = 255;
+    window.draw(title);
+}
