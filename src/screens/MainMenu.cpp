@@ -1,0 +1,119 @@
+#include "screens/MainMenu.h"
+
+#include "app/Application.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceManager.h"
+#include "app/StateId.h"
+#include "game/GraphicsContext.h"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+namespace {
+
+struct MainMenuEntry {
+    ButtonStyle style;
+    unsigned column;
+    unsigned row;
+    int result;
+};
+
+// The buttons in the order they are added, with the state each leads to.
+const MainMenuEntry MainMenuTable[] = {
+    // style column row result
+    {0, 12, 9, StateProfileSelection},
+    {1, 7, 8, StateCredits},
+    {2, 16, 12, StateOptionsFromMainMenu},
+    {3, 20, 21, StateHighscores},
+    {5, 7, 21, StateQuit},
+};
+
+int ResultOf(int style)
+{
+    for (const MainMenuEntry& entry : MainMenuTable)
+        if (static_cast<int>(entry.style) == style)
+            return entry.result;
+    return StateStay;
+}
+
+}  // namespace
+
+sf::RenderWindow& MenuInputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+sf::RenderWindow& MenuDrawWindow()
+{
+    return Application::Instance().graphics->window->window;
+}
+
+const sf::Font& MenuFont()
+{
+    return Application::Instance().graphics->resources->GetFont(FontMain);
+}
+
+const sf::Texture& MenuGuiTexture()
+{
+    return Application::Instance().graphics->resources->GetTexture(TextureMenu);
+}
+
+bool MenuButtonHit(const sf::Sprite& sprite, sf::Vector2f point)
+{
+    const sf::Vector2f corner = sprite.getPosition() - sprite.getOrigin();
+    const sf::FloatRect bounds = sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press)
+{
+    sf::RenderWindow& window = MenuInputWindow();
+    return window.mapPixelToCoords(sf::Vector2i(press.x, press.y), window.getView());
+}
+
+MainMenu::MainMenu() : title(Title::StyleMenu, "", "", sf::Color(115, 70, 15, 255))
+{
+    for (const MainMenuEntry& entry : MainMenuTable)
+        AddButton(entry.style, entry.column, entry.row);
+}
+
+MainMenu::~MainMenu() = default;
+
+void MainMenu::AddButton(ButtonStyle style, unsigned column, unsigned row)
+{
+    buttons.emplace(static_cast<int>(style), sfxt::Button(style, column, row));
+}
+
+bool MainMenu::PollEvent(sf::Event& event)
+{
+    return MenuInputWindow().pollEvent(event);
+}
+
+int MainMenu::Update()
+{
+    title.Update();
+    sf::Event event;
+    while (PollEvent(event)) {
+        if (event.type == sf::Event::Closed)
+            return StateQuit;
+        if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
+            continue;
+        const sf::Vector2f point = MenuClickPoint(event.mouseButton);
+        for (auto& entry : buttons)
+            if (MenuButtonHit(entry.second.sprite, point))
+                return ResultOf(entry.first);
+    }
+    return StateStay;
+}
+
+void MainMenu::Draw()
+{
+    sf::RenderWindow& window = MenuDrawWindow();
+    for (auto& entry : buttons)
+        entry.second.Draw(window);
+    title.alpha = 255;
+    window.draw(title);
+}
