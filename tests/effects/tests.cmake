@@ -1,0 +1,1 @@
+vrenk_test(effects LIBS vrenk_game)
