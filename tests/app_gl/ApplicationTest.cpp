@@ -18,14 +18,20 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 testsupport::FixtureResources* workDir = nullptr;
 
 Application& App()
 {
-    if (!workDir)
+    if (!workDir) {
         workDir = new testsupport::FixtureResources;   // kept until the process ends
+        // The backdrop plays real levels.
+        workDir->dir.WriteFile("Data/Levels.vrk",
+                               testsupport::ReadWholeFile(std::string(VRENK_BUILT_DATA_DIR) + "/Levels.vrk"));
+    }
     return Application::Instance();
 }
 

@@ -1,0 +1,3 @@
+#include "game/GameServices.h"
+
+GameServices::~GameServices() = default;

@@ -1,0 +1,2 @@
+vrenk_test(game_play LIBS vrenk_game vrenk_app)
+add_dependencies(test_game_play content_levels)
