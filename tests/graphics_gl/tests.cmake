@@ -1,0 +1,1 @@
+vrenk_test(graphics_gl LIBS vrenk_game GL)
