@@ -338,3 +338,40 @@ TEST_F(Contacts, ARemovedEnemyLeavesNoLinkBehind)
     EXPECT_TRUE(TheWorld().tilemap.GetLinks().empty());
     EXPECT_NO_THROW(game->TriggerTile(10, 11));
 }
+
+TEST_F(Contacts, TimeDistortionHalvesTheWorldButNotThePlayer)
+{
+    TheWorld().items.clear();
+    Tile& plain = TileAt(10, 5);
+    game->GetForegroundScenery().emplace_back(0, 300.f, 300.f, true);
+    Player& player = ThePlayer();
+    player.stats.powerUpMode = PlayerStats::TimeDistortion;
+    player.stats.powerUpCountdown = 1000;
+    ASSERT_TRUE(game->IsTimeSlowed());
+    const std::int32_t counter = plain.counter;
+    const std::uint32_t sceneryCounter = game->GetForegroundScenery().front().counter;
+    for (int i = 0; i < 10; ++i) {
+        game->SetFrameCounter(game->GetFrameCounter() + 1);
+        game->UpdateWorld();
+    }
+    EXPECT_EQ(plain.counter, counter + 5);  // every other step
+    EXPECT_EQ(game->GetForegroundScenery().front().counter, sceneryCounter + 10);  // one a step, not two
+
+    // The player's rocket keeps its full speed.
+    player.stats.ammunition = {1, 0, 0};
+    player.facingRight = true;
+    game->FireWeapon(0);
+    Weapon& rocket = TheWorld().playerWeapons.back();
+    const float x = rocket.x;
+    game->UpdatePlayerWeapons();
+    EXPECT_NEAR(rocket.x - x, rocket.GetMaxSpeed(), 1);
+}
+
+TEST_F(Contacts, RespawnWithoutLivesLeftEndsTheGame)
+{
+    Player& player = ThePlayer();
+    player.stats.lives = 0;  // a broken profile
+    game->Respawn(true);
+    EXPECT_EQ(game->GetPhase(), PhaseGameOver);
+    EXPECT_EQ(player.stats.lives, 0);
+}
