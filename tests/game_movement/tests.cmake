@@ -1,0 +1,1 @@
+vrenk_test(game_movement LIBS vrenk_game)
