@@ -240,12 +240,12 @@ void Application::MakeScreen(int id)
         std::swap(current, background);
         if (!background)
             throw std::logic_error("unreachable");
-        current = std::make_unique<PauseMenu>(*background, *window);
+        current = std::make_unique<PauseMenu>(dynamic_cast<Game*>(background.get()), window.get());
         break;
     case StateBackToPauseMenu:
         if (!background)
             throw std::logic_error("unreachable");
-        current = std::make_unique<PauseMenu>(*background, *window);
+        current = std::make_unique<PauseMenu>(dynamic_cast<Game*>(background.get()), window.get());
         break;
     case StateResumeGame: {
         current.reset();

@@ -1,23 +1,40 @@
 #pragma once
 
-// Stand-in: see StandInMenu. A recoverable error goes back to the main menu,
-// a fatal one quits.
-#include "screens/StandInMenu.h"
+#include "app/StateId.h"
+#include "app/Surface.h"
+#include "app/Title.h"
+#include "sfxt/Button.h"
+
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <string>
 
-class ErrorMenu : public StandInMenu {
+// The error screen (state 13): the message of an error that stopped a
+// screen, centred on the window. A recoverable error leads back to the main
+// menu, a fatal one (quit button) out of the program.
+class ErrorMenu : public Surface {
 public:
-    ErrorMenu(bool fatal, std::string message)
-        : StandInMenu(sf::Color(200, 60, 50), {{sf::Keyboard::Escape, fatal ? 5 : 6}, {sf::Keyboard::Return, fatal ? 5 : 6}}),
-          fatal_(fatal), message_(std::move(message))
-    {
-    }
+    static constexpr float MessageY = 340;
 
-    bool IsFatal() const { return fatal_; }
-    const std::string& GetMessage() const { return message_; }
+    // Also puts the window back on its default view with all layer offsets
+    // cleared, so that the screen does not show where a level was scrolled.
+    ErrorMenu(bool fatal, const std::string& message);
 
-private:
-    bool fatal_;
-    std::string message_;
+    int Update() override;
+    void Draw() override;
+
+    // One polled event: StateStay lets the polling go on.
+    StateId HandleEvent(const sf::Event& event);
+
+    bool IsFatal() const { return fatal; }
+    // The error's own message, without the screen's wording around it.
+    const std::string& GetMessage() const { return description; }
+
+    bool fatal;
+    // Quit when fatal, back otherwise.
+    sfxt::Button button;
+    sf::Text message;
+    Title title;
+    std::string description;
 };

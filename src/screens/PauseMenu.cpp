@@ -1,0 +1,94 @@
+#include "screens/PauseMenu.h"
+
+#include "app/Application.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "game/Game.h"
+#include "game/GraphicsContext.h"
+
+#include <SFML/Window/Mouse.hpp>
+
+#include <stdexcept>
+
+namespace {
+
+const sf::Color TitleColour(115, 70, 15, 255);
+
+// Edges belong to the button; the width and height grow with the hover
+// scale of its last drawing.
+bool Hits(const sfxt::Button& button, sf::Vector2f point)
+{
+    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
+    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::RenderWindow& InputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+}  // namespace
+
+PauseMenu::PauseMenu(Game* pausedGame, GameWindow* gameWindow)
+    : resumeButton(8, 12, 12), leaveButton(12, 16, 10), optionsButton(2, 9, 10), title(1, "Pause", "", TitleColour),
+      game(pausedGame), window(gameWindow)
+{
+    if (!game || !window)
+        throw std::logic_error("PauseMenu: no paused game");
+    Application::Instance().graphics->window->SetMouseCursorVisible(true);
+    game->RestoreView();
+}
+
+int PauseMenu::Update()
+{
+    title.Update();
+    sf::Event event;
+    while (InputWindow().pollEvent(event)) {
+        const StateId next = HandleEvent(event);
+        if (next != StateStay)
+            return next;
+    }
+    return StateStay;
+}
+
+StateId PauseMenu::HandleEvent(const sf::Event& event)
+{
+    switch (event.type) {
+    case sf::Event::Closed:
+        game->SaveAndLeave(true);
+        return StateQuit;
+    case sf::Event::KeyPressed:
+        // The key that paused the game resumes it.
+        return window->ActionForKey(event.key.code) == KeyActionPause ? StateResumeGame : StateStay;
+    case sf::Event::MouseButtonPressed: {
+        sf::RenderWindow& target = InputWindow();
+        const sf::Vector2f point = target.mapPixelToCoords(sf::Mouse::getPosition(target));
+        if (Hits(resumeButton, point))
+            return StateResumeGame;
+        if (Hits(optionsButton, point))
+            return StateOptionsFromPause;
+        if (Hits(leaveButton, point)) {
+            game->SaveAndLeave(false);
+            return StateLevelSelection;
+        }
+        return StateStay;
+    }
+    default:
+        return StateStay;
+    }
+}
+
+void PauseMenu::Draw()
+{
+    GraphicsContext& graphics = *Application::Instance().graphics;
+    sf::RenderWindow& target = graphics.window->window;
+    game->Draw();
+    graphics.ApplyLayerView(3);
+    resumeButton.Draw(target);
+    leaveButton.Draw(target);
+    optionsButton.Draw(target);
+    title.alpha = 255;
+    target.draw(title);
+}

@@ -1,0 +1,102 @@
+#include "screens/VictoryMenu.h"
+
+#include "app/Application.h"
+#include "app/AudioManager.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/ProfileStore.h"
+#include "app/ResourceManager.h"
+#include "game/GraphicsContext.h"
+#include "sfxt/NumberText.h"
+
+#include <SFML/Window/Mouse.hpp>
+
+namespace {
+
+const sf::Color TitleColour(115, 70, 15, 255);
+const sf::Vector2f TitleDrawOffset(0, -110);
+const sf::Vector2f TitleTextOffset(-290, 265);
+
+// Edges belong to the button; the width and height grow with the hover
+// scale of its last drawing.
+bool Hits(const sfxt::Button& button, sf::Vector2f point)
+{
+    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
+    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::RenderWindow& InputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+}  // namespace
+
+std::string VictoryMenu::CongratulationText()
+{
+    // Without a profile in play (nothing should lead here then) the screen
+    // still shows, with no name and no score.
+    const Profile* profile = Application::Instance().profiles->GetCurrentProfile();
+    const std::string name = profile ? profile->name : "";
+    const long score = profile ? static_cast<long>(profile->stats.totalCoins) : 0;
+    return "Congratulations, " + name + "!\nYour final score: " + LongToText(score) + "\n\nThanks for playing!";
+}
+
+VictoryMenu::VictoryMenu(ResourceManager& resources)
+    : title(1, "You made it!", CongratulationText(), TitleColour), highscoresButton(3, 4, 20),
+      picture(resources.GetBigTexture(TextureVictory))
+{
+    picture.setPosition(0, 0);
+    title.drawOffset = TitleDrawOffset;
+    title.textOffset = TitleTextOffset;
+
+    AudioManager& audio = *Application::Instance().audio;
+    audio.SetMainMusic(MusicVictory);
+    audio.PlayMainMusic();
+}
+
+VictoryMenu::~VictoryMenu()
+{
+    // Stops the current music, if any still plays, and forgets both tunes.
+    AudioManager& audio = *Application::Instance().audio;
+    audio.StopMusic();
+    audio.mainMusic = MusicNone;
+    audio.jingleMusic = MusicNone;
+}
+
+int VictoryMenu::Update()
+{
+    title.Update();
+    sf::Event event;
+    while (InputWindow().pollEvent(event)) {
+        const StateId next = HandleEvent(event);
+        if (next != StateStay)
+            return next;
+    }
+    return StateStay;
+}
+
+StateId VictoryMenu::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type == sf::Event::MouseButtonPressed) {
+        sf::RenderWindow& window = InputWindow();
+        if (Hits(highscoresButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+            return StateHighscores;
+    }
+    return StateStay;
+}
+
+void VictoryMenu::Draw()
+{
+    GraphicsContext& graphics = *Application::Instance().graphics;
+    sf::RenderWindow& window = graphics.window->window;
+    graphics.ApplyLayerView(3);
+    window.draw(picture);
+    highscoresButton.Draw(window);
+    title.alpha = 255;
+    window.draw(title);
+}

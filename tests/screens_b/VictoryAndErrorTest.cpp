@@ -1,0 +1,165 @@
+#include "ScreenTestSupport.h"
+
+#include "app/AudioManager.h"
+#include "app/GameWindow.h"
+#include "app/ProfileStore.h"
+#include "app/ResourceManager.h"
+#include "game/GraphicsContext.h"
+#include "screens/ErrorMenu.h"
+#include "screens/VictoryMenu.h"
+#include "sfxt/ButtonStyle.h"
+#include "sfxt/TextPlacement.h"
+
+#include <SFML/Graphics/View.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+using namespace screenstest;
+
+namespace {
+
+// Makes the store hold one profile of the given score and selects it.
+void PlayAs(const std::string& name, std::uint32_t score)
+{
+    ProfileStore& store = *App().profiles;
+    store.profiles.clear();
+    Profile profile;
+    profile.name = name;
+    profile.stats.totalCoins = score;
+    store.profiles.push_back(profile);
+    store.currentProfile = 0;
+}
+
+void ScrollTheView()
+{
+    sf::View view = Window().getDefaultView();
+    view.move(700, 300);
+    Window().setView(view);
+}
+
+}  // namespace
+
+TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
+{
+    struct Case {
+        std::uint32_t score;
+        const char* shown;
+    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}};
+    for (const Case& c : cases) {
+        PlayAs("Ilka", c.score);
+        VictoryMenu menu(*App().resources);
+        EXPECT_EQ(menu.title.heading.getString().toAnsiString(), "You made it!");
+        EXPECT_EQ(menu.title.text.string.toAnsiString(),
+                  std::string("Congratulations, Ilka!\nYour final score: ") + c.shown + "\n\nThanks for playing!")
+            << c.score;
+    }
+}
+
+TEST(VictoryMenu, WithoutAProfileInPlayShowsNoNameAndNoScore)
+{
+    App().profiles->profiles.clear();
+    App().profiles->currentProfile = 0;
+    EXPECT_EQ(VictoryMenu::CongratulationText(), "Congratulations, !\nYour final score: 0\n\nThanks for playing!");
+}
+
+TEST(VictoryMenu, PlaysTheVictoryMusicUntilItIsLeft)
+{
+    PlayAs("Ilka", 10);
+    AudioManager& audio = *App().audio;
+    {
+        VictoryMenu menu(*App().resources);
+        EXPECT_EQ(audio.mainMusic, MusicVictory);
+        EXPECT_EQ(audio.state, MusicMainPlaying);
+        EXPECT_EQ(menu.title.drawOffset, sf::Vector2f(0, -110));
+        EXPECT_EQ(menu.title.textOffset, sf::Vector2f(-290, 265));
+        audio.jingleMusic = MusicEndOfLevel;
+    }
+    EXPECT_EQ(audio.state, MusicStopped);
+    EXPECT_EQ(audio.mainMusic, MusicNone);
+    EXPECT_EQ(audio.jingleMusic, MusicNone);
+
+    // Leaving when the music was already stopped is no error.
+    {
+        VictoryMenu menu(*App().resources);
+        audio.StopMusic();
+        audio.mainMusic = MusicVictory;
+    }
+    EXPECT_EQ(audio.state, MusicStopped);
+    EXPECT_EQ(audio.mainMusic, MusicNone);
+}
+
+TEST(VictoryMenu, AnyMouseButtonOnTheHighscoresButtonLeadsToTheTable)
+{
+    PlayAs("Ilka", 10);
+    VictoryMenu menu(*App().resources);
+    const sf::Sprite& button = menu.highscoresButton.sprite;
+    EXPECT_EQ(button.getTextureRect(), GetButtonRect(3));
+    EXPECT_EQ(Click(menu, Beside(button)), StateStay);
+    EXPECT_EQ(Click(menu, Centre(button), sf::Mouse::Right), StateHighscores);
+    EXPECT_EQ(Click(menu, BottomRight(button), sf::Mouse::Left), StateHighscores);
+    EXPECT_EQ(menu.HandleEvent(KeyPress(sf::Keyboard::Return)), StateStay);
+    EXPECT_EQ(menu.HandleEvent(Closed()), StateQuit);
+}
+
+TEST(VictoryMenu, DrawsOnTheScreenWhateverViewWasSet)
+{
+    PlayAs("Ilka", 10);
+    VictoryMenu menu(*App().resources);
+    EXPECT_EQ(menu.picture.getPosition(), sf::Vector2f(0, 0));
+    ScrollTheView();
+    menu.Draw();
+    EXPECT_EQ(Window().getView().getCenter(), Window().getDefaultView().getCenter());
+}
+
+TEST(ErrorMenu, TellsAFatalErrorFromARecoverableOne)
+{
+    struct Case {
+        bool fatal;
+        ButtonStyle style;
+        const char* ending;
+        int result;
+    } cases[] = {
+        {true, 5, "The problem cannot be fixed.", StateQuit},
+        {false, 13, "Back to main menu.", StateMainMenu},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fatal);
+        ErrorMenu menu(c.fatal, "Loading error at Gfx/Item.png");
+        EXPECT_EQ(menu.IsFatal(), c.fatal);
+        EXPECT_EQ(menu.GetMessage(), "Loading error at Gfx/Item.png");
+        EXPECT_EQ(menu.message.getString().toAnsiString(),
+                  std::string("An error occurred:\n\n   Loading error at Gfx/Item.png\n\n") + c.ending);
+        EXPECT_EQ(menu.message.getCharacterSize(), 24u);
+        EXPECT_EQ(menu.title.heading.getString().toAnsiString(), "Error handling");
+        const sf::Sprite& button = menu.button.sprite;
+        EXPECT_EQ(button.getTextureRect(), GetButtonRect(c.style));
+        EXPECT_EQ(Click(menu, Beside(button)), StateStay);
+        EXPECT_EQ(Click(menu, Centre(button), sf::Mouse::Right), c.result);
+        EXPECT_EQ(Click(menu, BottomRight(button), sf::Mouse::Middle), c.result);
+        EXPECT_EQ(menu.HandleEvent(Closed()), StateQuit);
+        menu.Draw();
+    }
+}
+
+TEST(ErrorMenu, CentresTheMessageOnTheWindowNotOnAScrolledLevel)
+{
+    GraphicsContext& graphics = *App().graphics;
+    ScrollTheView();
+    for (sf::Vector2f& offset : graphics.layerOffsets)
+        offset = sf::Vector2f(210, 90);
+    graphics.camera = sf::Vector2f(700, 300);
+
+    ErrorMenu menu(false, "Failed to load level 1-2\n   Incorrect checksum.");
+    EXPECT_EQ(Window().getView().getCenter(), Window().getDefaultView().getCenter());
+    for (const sf::Vector2f& offset : graphics.layerOffsets)
+        EXPECT_EQ(offset, sf::Vector2f(0, 0));
+    EXPECT_EQ(graphics.camera, sf::Vector2f(700, 300));
+
+    const sf::FloatRect box = Box(menu.message);
+    EXPECT_EQ(menu.message.getPosition(), sf::Vector2f(512, 340));
+    EXPECT_NEAR(box.left + box.width / 2, 512, 0.5);
+    EXPECT_NEAR(box.top + box.height / 2, 340, 0.5);
+    graphics.camera = sf::Vector2f(0, 0);
+}
