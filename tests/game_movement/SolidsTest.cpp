@@ -290,6 +290,26 @@ TEST_F(MovementTest, ObjectsNeverLeaveTheGrid) {
         }
 }
 
+// Should a box ever stand outside the grid (a level without its border), the
+// passes read such cells as empty and the record keeps only cells of the grid.
+TEST_F(MovementTest, ABoxOutsideTheGridIsHandledSafely) {
+    world.tilemap.Resize(Columns, Rows);  // no border
+    collider.recording = true;
+    const float places[][2] = {{-30, 50}, {5, -20}, {36 * Columns + 10, 200}, {100, 36 * Rows + 5}, {1e30f, -1e30f}};
+    for (const auto& place : places) {
+        Probe probe(place[0], place[1]);
+        probe.state = StateAirborne;
+        for (int i = 0; i < 3; ++i)
+            Step(probe, -3, true);
+        for (const auto& entry : collider.touchedTiles) {
+            EXPECT_GE(entry.first.x, 0);
+            EXPECT_LT(entry.first.x, Columns);
+            EXPECT_GE(entry.first.y, 0);
+            EXPECT_LT(entry.first.y, Rows);
+        }
+    }
+}
+
 TEST_F(MovementTest, WithoutAWorldObjectsFallFreely) {
     TileCollider detached;
     detached.recording = true;
