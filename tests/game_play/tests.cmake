@@ -1,2 +1,2 @@
-vrenk_test(game_play LIBS vrenk_game vrenk_app)
+vrenk_test(game_play LIBS vrenk_game vrenk_screens vrenk_app vrenk_game vrenk_screens)
 add_dependencies(test_game_play content_levels)
