@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/View.hpp>
+#include <SFML/Window/Context.hpp>
 
 #include <algorithm>
 
@@ -50,8 +51,14 @@ ParticleSystem::ParticleSystem(GameWindow& gameWindow, const sf::Image& source, 
 }
 
 ParticleSystem::~ParticleSystem() {
-    (void)window->window.setActive(true);
     const GLuint name = texture;
+    if (window->window.setActive(true)) {
+        FixedFunctionGl::Get().DeleteTextures(1, &name);
+        return;
+    }
+    // The window is closed already (at exit): the texture lives on in the
+    // contexts that SFML shares, so any context can delete it.
+    sf::Context context;
     FixedFunctionGl::Get().DeleteTextures(1, &name);
 }
 

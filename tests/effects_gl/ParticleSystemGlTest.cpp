@@ -129,3 +129,10 @@ TEST_F(ParticleSystemGl, PictureAndQuadSizeFromTheSourceRectangle) {
     EXPECT_NE(copy->GetTexture(), part.GetTexture());
     EXPECT_TRUE(copy->particles.empty());
 }
+
+TEST_F(ParticleSystemGl, ASystemOutlivingItsWindowIsDestroyedQuietly) {
+    auto system = std::make_unique<ParticleSystem>(*gameWindow, white, sf::IntRect(0, 0, 0, 0), false, 10, 10);
+    system->AddParticle(Dot(10, 10, sf::Color::Red));
+    gameWindow->window.close();
+    EXPECT_NO_THROW(system.reset());
+}
