@@ -1,5 +1,7 @@
 #include "screens/CreditsMenu.h"
 
+#include "screens/MenuCommon.h"
+
 #include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
@@ -11,30 +13,14 @@
 
 namespace {
 
-const sf::Color TitleColour(115, 70, 15, 255);
 const sf::Color HeadingColour(30, 30, 30, 255);
 const sf::Color TextColour(200, 200, 200, 255);
 constexpr unsigned HeadingSize = 30;
 constexpr unsigned TextSize = 20;
 
-// Edges belong to the button; the width and height grow with the hover
-// scale of its last drawing.
-bool Hits(const sfxt::Button& button, sf::Vector2f point)
-{
-    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
-    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::RenderWindow& InputWindow()
-{
-    return Application::Instance().input->window->window;
-}
-
 }  // namespace
 
-CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", TitleColour)
+CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", MenuTitleColour)
 {
     AddEntry("", "               Vrenk Version 2.3.3, May 2015\n"
                  "Free to play and to share, as long as this notice stays with it.");
@@ -68,7 +54,7 @@ int CreditsMenu::Update()
 {
     title.Update();
     sf::Event event;
-    while (InputWindow().pollEvent(event)) {
+    while (MenuInputWindow().pollEvent(event)) {
         const StateId next = HandleEvent(event);
         if (next != StateStay)
             return next;
@@ -81,8 +67,8 @@ StateId CreditsMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
-        sf::RenderWindow& window = InputWindow();
-        if (Hits(backButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        sf::RenderWindow& window = MenuInputWindow();
+        if (MenuButtonHit(backButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
             return StateMainMenu;
     }
     return StateStay;

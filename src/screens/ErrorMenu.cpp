@@ -1,5 +1,7 @@
 #include "screens/ErrorMenu.h"
 
+#include "screens/MenuCommon.h"
+
 #include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
@@ -11,26 +13,10 @@
 
 namespace {
 
-const sf::Color TitleColour(115, 70, 15, 255);
 const sf::Color ClearColour(162, 107, 42, 255);
 constexpr unsigned MessageSize = 24;
 constexpr ButtonStyle QuitStyle = 5;
 constexpr ButtonStyle BackStyle = 13;
-
-// Edges belong to the button; the width and height grow with the hover
-// scale of its last drawing.
-bool Hits(const sfxt::Button& button, sf::Vector2f point)
-{
-    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
-    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::RenderWindow& InputWindow()
-{
-    return Application::Instance().input->window->window;
-}
 
 std::string Wording(bool fatal, const std::string& message)
 {
@@ -43,7 +29,7 @@ std::string Wording(bool fatal, const std::string& message)
 ErrorMenu::ErrorMenu(bool isFatal, const std::string& errorMessage)
     : fatal(isFatal), button(isFatal ? QuitStyle : BackStyle, 12, 9),
       message(Wording(isFatal, errorMessage), Application::Instance().graphics->resources->GetFont(), MessageSize),
-      title(1, "Error handling", "", TitleColour), description(errorMessage)
+      title(1, "Error handling", "", MenuTitleColour), description(errorMessage)
 {
     GraphicsContext& graphics = *Application::Instance().graphics;
     sf::RenderWindow& window = graphics.window->window;
@@ -59,7 +45,7 @@ int ErrorMenu::Update()
 {
     title.Update();
     sf::Event event;
-    while (InputWindow().pollEvent(event)) {
+    while (MenuInputWindow().pollEvent(event)) {
         const StateId next = HandleEvent(event);
         if (next != StateStay)
             return next;
@@ -72,8 +58,8 @@ StateId ErrorMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed) {
-        sf::RenderWindow& window = InputWindow();
-        if (Hits(button, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        sf::RenderWindow& window = MenuInputWindow();
+        if (MenuButtonHit(button, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
             return fatal ? StateQuit : StateMainMenu;
     }
     return StateStay;

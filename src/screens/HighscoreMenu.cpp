@@ -1,5 +1,7 @@
 #include "screens/HighscoreMenu.h"
 
+#include "screens/MenuCommon.h"
+
 #include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
@@ -13,26 +15,10 @@
 
 namespace {
 
-const sf::Color TitleColour(115, 70, 15, 255);
 const sf::Color NameColour(30, 30, 30, 255);
 const sf::Color PlaceColour(250, 190, 0, 255);
 const sf::Color ScoreColour(200, 200, 200, 255);
 constexpr unsigned TextSize = 25;
-
-// Edges belong to the button; the width and height grow with the hover
-// scale of its last drawing.
-bool Hits(const sfxt::Button& button, sf::Vector2f point)
-{
-    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
-    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::RenderWindow& InputWindow()
-{
-    return Application::Instance().input->window->window;
-}
 
 sf::Text MakeText(const std::string& string, const sf::Color& colour)
 {
@@ -45,7 +31,7 @@ sf::Text MakeText(const std::string& string, const sf::Color& colour)
 
 HighscoreMenu::HighscoreMenu()
     : profiles(Application::Instance().profiles.get()), backButton(13, 12, 9), resetButton(9, 4, 21),
-      confirmButton(10, 5, 19), title(1, "Highscore", "", TitleColour)
+      confirmButton(10, 5, 19), title(1, "Highscore", "", MenuTitleColour)
 {
     places.reserve(profiles->highscores.size());
     names.reserve(profiles->highscores.size());
@@ -87,7 +73,7 @@ int HighscoreMenu::Update()
 {
     title.Update();
     sf::Event event;
-    while (InputWindow().pollEvent(event)) {
+    while (MenuInputWindow().pollEvent(event)) {
         const StateId next = HandleEvent(event);
         if (next != StateStay)
             return next;
@@ -102,13 +88,13 @@ StateId HighscoreMenu::HandleEvent(const sf::Event& event)
     if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
         return StateStay;
 
-    sf::RenderWindow& window = InputWindow();
+    sf::RenderWindow& window = MenuInputWindow();
     const sf::Vector2f point = window.mapPixelToCoords(sf::Mouse::getPosition(window));
-    if (Hits(backButton, point))
+    if (MenuButtonHit(backButton, point))
         return StateMainMenu;
-    if (Hits(resetButton, point)) {
+    if (MenuButtonHit(resetButton, point)) {
         confirming = !confirming;
-    } else if (confirming && Hits(confirmButton, point)) {
+    } else if (confirming && MenuButtonHit(confirmButton, point)) {
         profiles->highscores.clear();
         profiles->SaveHighscores();
         BuildTable();

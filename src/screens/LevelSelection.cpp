@@ -36,7 +36,7 @@ Profile* CurrentMenuProfile()
 }
 
 LevelSelection::LevelSelection()
-    : title(Title::StyleMenu, "Level selection", "", sf::Color(115, 70, 15, 255)),
+    : title(Title::StyleMenu, "Level selection", "", MenuTitleColour),
       backButton(13, 12, 9),
       resumeButton(MenuGuiTexture(), GetTextButtonRect(4), MenuFont(), ResumeLabel(CurrentMenuProfile()), true,
                    BackCentre().x, BackCentre().y + ResumeBelowBack),

@@ -40,41 +40,7 @@ int ResultOf(int style)
 
 }  // namespace
 
-sf::RenderWindow& MenuInputWindow()
-{
-    return Application::Instance().input->window->window;
-}
-
-sf::RenderWindow& MenuDrawWindow()
-{
-    return Application::Instance().graphics->window->window;
-}
-
-const sf::Font& MenuFont()
-{
-    return Application::Instance().graphics->resources->GetFont(FontMain);
-}
-
-const sf::Texture& MenuGuiTexture()
-{
-    return Application::Instance().graphics->resources->GetTexture(TextureMenu);
-}
-
-bool MenuButtonHit(const sf::Sprite& sprite, sf::Vector2f point)
-{
-    const sf::Vector2f corner = sprite.getPosition() - sprite.getOrigin();
-    const sf::FloatRect bounds = sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press)
-{
-    sf::RenderWindow& window = MenuInputWindow();
-    return window.mapPixelToCoords(sf::Vector2i(press.x, press.y), window.getView());
-}
-
-MainMenu::MainMenu() : title(Title::StyleMenu, "", "", sf::Color(115, 70, 15, 255))
+MainMenu::MainMenu() : title(Title::StyleMenu, "", "", MenuTitleColour)
 {
     for (const MainMenuEntry& entry : MainMenuTable)
         AddButton(entry.style, entry.column, entry.row);

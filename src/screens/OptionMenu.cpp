@@ -100,7 +100,7 @@ OptionMenu::OptionMenu(GameWindow& gameWindow, bool enteredFromPause)
     : window(&gameWindow),
       labels(RowCount, sf::Text("", MenuFont(), LabelSize)),
       rows(RowCount),
-      title(Title::StyleMenu, "Options", "", sf::Color(115, 70, 15, 255)),
+      title(Title::StyleMenu, "Options", "", MenuTitleColour),
       cancelButton(11, 4, 21),
       applyButton(14, 12, 9),
       fromPause(enteredFromPause)

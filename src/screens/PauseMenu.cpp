@@ -1,5 +1,7 @@
 #include "screens/PauseMenu.h"
 
+#include "screens/MenuCommon.h"
+
 #include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
@@ -10,29 +12,8 @@
 
 #include <stdexcept>
 
-namespace {
-
-const sf::Color TitleColour(115, 70, 15, 255);
-
-// Edges belong to the button; the width and height grow with the hover
-// scale of its last drawing.
-bool Hits(const sfxt::Button& button, sf::Vector2f point)
-{
-    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
-    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::RenderWindow& InputWindow()
-{
-    return Application::Instance().input->window->window;
-}
-
-}  // namespace
-
 PauseMenu::PauseMenu(Game* pausedGame, GameWindow* gameWindow)
-    : resumeButton(8, 12, 12), leaveButton(12, 16, 10), optionsButton(2, 9, 10), title(1, "Pause", "", TitleColour),
+    : resumeButton(8, 12, 12), leaveButton(12, 16, 10), optionsButton(2, 9, 10), title(1, "Pause", "", MenuTitleColour),
       game(pausedGame), window(gameWindow)
 {
     if (!game || !window)
@@ -45,7 +26,7 @@ int PauseMenu::Update()
 {
     title.Update();
     sf::Event event;
-    while (InputWindow().pollEvent(event)) {
+    while (MenuInputWindow().pollEvent(event)) {
         const StateId next = HandleEvent(event);
         if (next != StateStay)
             return next;
@@ -63,13 +44,13 @@ StateId PauseMenu::HandleEvent(const sf::Event& event)
         // The key that paused the game resumes it.
         return window->ActionForKey(event.key.code) == KeyActionPause ? StateResumeGame : StateStay;
     case sf::Event::MouseButtonPressed: {
-        sf::RenderWindow& target = InputWindow();
+        sf::RenderWindow& target = MenuInputWindow();
         const sf::Vector2f point = target.mapPixelToCoords(sf::Mouse::getPosition(target));
-        if (Hits(resumeButton, point))
+        if (MenuButtonHit(resumeButton, point))
             return StateResumeGame;
-        if (Hits(optionsButton, point))
+        if (MenuButtonHit(optionsButton, point))
             return StateOptionsFromPause;
-        if (Hits(leaveButton, point)) {
+        if (MenuButtonHit(leaveButton, point)) {
             game->SaveAndLeave(false);
             return StateLevelSelection;
         }

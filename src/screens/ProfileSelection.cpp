@@ -50,7 +50,7 @@ float CentreX(const sf::Sprite& sprite)
 }  // namespace
 
 ProfileSelection::ProfileSelection()
-    : title(Title::StyleMenu, "Profile selection", "", sf::Color(115, 70, 15, 255)),
+    : title(Title::StyleMenu, "Profile selection", "", MenuTitleColour),
       entryField(sf::Vector2f(180, 421), MenuFont(), sf::Color(100, 100, 100, 255), sf::Color::Black, 1),
       confirmButton(10, 24, 11)
 {

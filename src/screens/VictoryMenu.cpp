@@ -1,5 +1,7 @@
 #include "screens/VictoryMenu.h"
 
+#include "screens/MenuCommon.h"
+
 #include "app/Application.h"
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
@@ -13,24 +15,8 @@
 
 namespace {
 
-const sf::Color TitleColour(115, 70, 15, 255);
 const sf::Vector2f TitleDrawOffset(0, -110);
 const sf::Vector2f TitleTextOffset(-290, 265);
-
-// Edges belong to the button; the width and height grow with the hover
-// scale of its last drawing.
-bool Hits(const sfxt::Button& button, sf::Vector2f point)
-{
-    const sf::Vector2f corner = button.sprite.getPosition() - button.sprite.getOrigin();
-    const sf::FloatRect bounds = button.sprite.getGlobalBounds();
-    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
-           point.y <= corner.y + bounds.height;
-}
-
-sf::RenderWindow& InputWindow()
-{
-    return Application::Instance().input->window->window;
-}
 
 }  // namespace
 
@@ -45,7 +31,7 @@ std::string VictoryMenu::CongratulationText()
 }
 
 VictoryMenu::VictoryMenu(ResourceManager& resources)
-    : title(1, "You made it!", CongratulationText(), TitleColour), highscoresButton(3, 4, 20),
+    : title(1, "You made it!", CongratulationText(), MenuTitleColour), highscoresButton(3, 4, 20),
       picture(resources.GetBigTexture(TextureVictory))
 {
     picture.setPosition(0, 0);
@@ -70,7 +56,7 @@ int VictoryMenu::Update()
 {
     title.Update();
     sf::Event event;
-    while (InputWindow().pollEvent(event)) {
+    while (MenuInputWindow().pollEvent(event)) {
         const StateId next = HandleEvent(event);
         if (next != StateStay)
             return next;
@@ -83,8 +69,8 @@ StateId VictoryMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed) {
-        sf::RenderWindow& window = InputWindow();
-        if (Hits(highscoresButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        sf::RenderWindow& window = MenuInputWindow();
+        if (MenuButtonHit(highscoresButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
             return StateHighscores;
     }
     return StateStay;

@@ -1,0 +1,44 @@
+#include "screens/MenuCommon.h"
+
+#include "app/Application.h"
+#include "app/GameWindow.h"
+#include "app/InputHandler.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceManager.h"
+#include "game/GraphicsContext.h"
+
+const sf::Color MenuTitleColour(115, 70, 15, 255);
+
+sf::RenderWindow& MenuInputWindow()
+{
+    return Application::Instance().input->window->window;
+}
+
+sf::RenderWindow& MenuDrawWindow()
+{
+    return Application::Instance().graphics->window->window;
+}
+
+const sf::Font& MenuFont()
+{
+    return Application::Instance().graphics->resources->GetFont(FontMain);
+}
+
+const sf::Texture& MenuGuiTexture()
+{
+    return Application::Instance().graphics->resources->GetTexture(TextureMenu);
+}
+
+bool MenuButtonHit(const sf::Sprite& sprite, sf::Vector2f point)
+{
+    const sf::Vector2f corner = sprite.getPosition() - sprite.getOrigin();
+    const sf::FloatRect bounds = sprite.getGlobalBounds();
+    return point.x >= corner.x && point.x <= corner.x + bounds.width && point.y >= corner.y &&
+           point.y <= corner.y + bounds.height;
+}
+
+sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press)
+{
+    sf::RenderWindow& window = MenuInputWindow();
+    return window.mapPixelToCoords(sf::Vector2i(press.x, press.y), window.getView());
+}
