@@ -1,0 +1,1 @@
+vrenk_test(graphics LIBS vrenk_game)
