@@ -52,14 +52,7 @@ void CreditsMenu::AddEntry(const std::string& heading, const std::string& text)
 
 int CreditsMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
-        const StateId next = HandleEvent(event);
-        if (next != StateStay)
-            return next;
-    }
-    return StateStay;
+    return PollMenuEvents(title, [this](const sf::Event& event) { return HandleEvent(event); });
 }
 
 StateId CreditsMenu::HandleEvent(const sf::Event& event)
@@ -67,8 +60,7 @@ StateId CreditsMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
-        sf::RenderWindow& window = MenuInputWindow();
-        if (MenuButtonHit(backButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        if (MenuButtonHit(backButton, MenuMousePoint()))
             return StateMainMenu;
     }
     return StateStay;

@@ -43,14 +43,7 @@ ErrorMenu::ErrorMenu(bool isFatal, const std::string& errorMessage)
 
 int ErrorMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
-        const StateId next = HandleEvent(event);
-        if (next != StateStay)
-            return next;
-    }
-    return StateStay;
+    return PollMenuEvents(title, [this](const sf::Event& event) { return HandleEvent(event); });
 }
 
 StateId ErrorMenu::HandleEvent(const sf::Event& event)
@@ -58,8 +51,7 @@ StateId ErrorMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed) {
-        sf::RenderWindow& window = MenuInputWindow();
-        if (MenuButtonHit(button, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        if (MenuButtonHit(button, MenuMousePoint()))
             return fatal ? StateQuit : StateMainMenu;
     }
     return StateStay;

@@ -71,14 +71,7 @@ void HighscoreMenu::BuildTable()
 
 int HighscoreMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
-        const StateId next = HandleEvent(event);
-        if (next != StateStay)
-            return next;
-    }
-    return StateStay;
+    return PollMenuEvents(title, [this](const sf::Event& event) { return HandleEvent(event); });
 }
 
 StateId HighscoreMenu::HandleEvent(const sf::Event& event)
@@ -87,9 +80,7 @@ StateId HighscoreMenu::HandleEvent(const sf::Event& event)
         return StateQuit;
     if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
         return StateStay;
-
-    sf::RenderWindow& window = MenuInputWindow();
-    const sf::Vector2f point = window.mapPixelToCoords(sf::Mouse::getPosition(window));
+    const sf::Vector2f point = MenuMousePoint();
     if (MenuButtonHit(backButton, point))
         return StateMainMenu;
     if (MenuButtonHit(resetButton, point)) {

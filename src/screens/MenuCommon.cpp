@@ -7,6 +7,8 @@
 #include "app/ResourceManager.h"
 #include "game/GraphicsContext.h"
 
+#include <SFML/Window/Mouse.hpp>
+
 const sf::Color MenuTitleColour(115, 70, 15, 255);
 
 sf::RenderWindow& MenuInputWindow()
@@ -41,4 +43,10 @@ sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press)
 {
     sf::RenderWindow& window = MenuInputWindow();
     return window.mapPixelToCoords(sf::Vector2i(press.x, press.y), window.getView());
+}
+
+sf::Vector2f MenuMousePoint()
+{
+    sf::RenderWindow& window = MenuInputWindow();
+    return window.mapPixelToCoords(sf::Mouse::getPosition(window), window.getView());
 }

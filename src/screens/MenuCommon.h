@@ -7,6 +7,8 @@
 // current view (the backdrop's, when a backdrop level plays behind the menu),
 // and the heading is drawn last, on top of the rest.
 
+#include "app/StateId.h"
+#include "app/Title.h"
 #include "sfxt/Button.h"
 
 #include <SFML/Graphics/Color.hpp>
@@ -39,3 +41,20 @@ inline bool MenuButtonHit(const sfxt::Button& button, sf::Vector2f point)
 
 // A pressed mouse button's pixel, mapped through the window's current view.
 sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press);
+// The mouse cursor's pixel, mapped the same way.
+sf::Vector2f MenuMousePoint();
+
+// One step of a menu: its heading moves, then the window's events are drained
+// through the handler until one of them names the next state.
+template <typename Handler>
+int PollMenuEvents(Title& title, Handler handle)
+{
+    title.Update();
+    sf::Event event;
+    while (MenuInputWindow().pollEvent(event)) {
+        const int next = handle(event);
+        if (next != StateStay)
+            return next;
+    }
+    return StateStay;
+}

@@ -24,14 +24,7 @@ PauseMenu::PauseMenu(Game* pausedGame, GameWindow* gameWindow)
 
 int PauseMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
-        const StateId next = HandleEvent(event);
-        if (next != StateStay)
-            return next;
-    }
-    return StateStay;
+    return PollMenuEvents(title, [this](const sf::Event& event) { return HandleEvent(event); });
 }
 
 StateId PauseMenu::HandleEvent(const sf::Event& event)
@@ -44,8 +37,7 @@ StateId PauseMenu::HandleEvent(const sf::Event& event)
         // The key that paused the game resumes it.
         return window->ActionForKey(event.key.code) == KeyActionPause ? StateResumeGame : StateStay;
     case sf::Event::MouseButtonPressed: {
-        sf::RenderWindow& target = MenuInputWindow();
-        const sf::Vector2f point = target.mapPixelToCoords(sf::Mouse::getPosition(target));
+        const sf::Vector2f point = MenuMousePoint();
         if (MenuButtonHit(resumeButton, point))
             return StateResumeGame;
         if (MenuButtonHit(optionsButton, point))

@@ -54,14 +54,7 @@ VictoryMenu::~VictoryMenu()
 
 int VictoryMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
-        const StateId next = HandleEvent(event);
-        if (next != StateStay)
-            return next;
-    }
-    return StateStay;
+    return PollMenuEvents(title, [this](const sf::Event& event) { return HandleEvent(event); });
 }
 
 StateId VictoryMenu::HandleEvent(const sf::Event& event)
@@ -69,8 +62,7 @@ StateId VictoryMenu::HandleEvent(const sf::Event& event)
     if (event.type == sf::Event::Closed)
         return StateQuit;
     if (event.type == sf::Event::MouseButtonPressed) {
-        sf::RenderWindow& window = MenuInputWindow();
-        if (MenuButtonHit(highscoresButton, window.mapPixelToCoords(sf::Mouse::getPosition(window))))
+        if (MenuButtonHit(highscoresButton, MenuMousePoint()))
             return StateHighscores;
     }
     return StateStay;
