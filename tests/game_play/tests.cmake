@@ -1,2 +1,2 @@
-vrenk_test(game_play LIBS vrenk_game vrenk_screens vrenk_app vrenk_game vrenk_screens)
+vrenk_test(game_play LIBS vrenk_game)
 add_dependencies(test_game_play content_levels)
