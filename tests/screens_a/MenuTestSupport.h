@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/SyntheticInput.h"
+
 // The menus over the real services: one application for the whole test
 // program, in a temporary working directory holding the built archives (no
 // backdrop plays, so the menus lie in the window's default view). Each
@@ -37,14 +39,12 @@ std::vector<std::string> StoredProfileNames();
 void SetLoadingProgress(float progress);
 
 sf::Event Press(sf::Vector2f point, sf::Mouse::Button button = sf::Mouse::Left);
-sf::Event KeyPress(sf::Keyboard::Key key);
-sf::Event TextEntered(std::uint32_t code);
-sf::Event Closed();
-
-// A sprite's box: its position minus its origin, its local size.
-sf::Vector2f Corner(const sf::Sprite& sprite);
-sf::Vector2f Centre(const sf::Sprite& sprite);
-sf::Vector2f BottomRight(const sf::Sprite& sprite);
+using testsupport::BottomRight;
+using testsupport::Centre;
+using testsupport::Closed;
+using testsupport::Corner;
+using testsupport::KeyPress;
+using testsupport::TextEntered;
 
 // A screen that reads its events from a script instead of the window.
 template <typename Screen>

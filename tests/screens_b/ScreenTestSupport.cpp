@@ -56,32 +56,9 @@ sf::Event PressAt(sf::Vector2f point, sf::Mouse::Button button)
     return event;
 }
 
-sf::Event KeyPress(sf::Keyboard::Key key)
-{
-    sf::Event event;
-    event.type = sf::Event::KeyPressed;
-    event.key = sf::Event::KeyEvent{key, false, false, false, false};
-    return event;
-}
 
-sf::Event Closed()
-{
-    sf::Event event;
-    event.type = sf::Event::Closed;
-    return event;
-}
 
-sf::Vector2f Centre(const sf::Sprite& sprite)
-{
-    const sf::FloatRect local = sprite.getLocalBounds();
-    return sprite.getPosition() - sprite.getOrigin() + sf::Vector2f(local.width, local.height) / 2.f;
-}
 
-sf::Vector2f BottomRight(const sf::Sprite& sprite)
-{
-    const sf::FloatRect local = sprite.getLocalBounds();
-    return sprite.getPosition() - sprite.getOrigin() + sf::Vector2f(local.width, local.height);
-}
 
 sf::Vector2f Beside(const sf::Sprite& sprite)
 {

@@ -6,6 +6,7 @@
 // press event handed to the screen.
 
 #include "app/Application.h"
+#include "support/SyntheticInput.h"
 
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -27,12 +28,12 @@ std::string DataPath(const std::string& relative);
 // Puts the cursor on the window pixel under `point` (in the coordinates of
 // the window's current view) and gives the press event of `button` there.
 sf::Event PressAt(sf::Vector2f point, sf::Mouse::Button button = sf::Mouse::Left);
-sf::Event KeyPress(sf::Keyboard::Key key);
-sf::Event Closed();
+using testsupport::Closed;
+using testsupport::KeyPress;
 
 // The middle, the far corner and a point just beside a sprite's box.
-sf::Vector2f Centre(const sf::Sprite& sprite);
-sf::Vector2f BottomRight(const sf::Sprite& sprite);
+using testsupport::BottomRight;
+using testsupport::Centre;
 sf::Vector2f Beside(const sf::Sprite& sprite);
 
 // A text's box by the game's own measure.
