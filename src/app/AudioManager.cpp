@@ -11,6 +11,8 @@
 #include <SFML/System/Lock.hpp>
 #include <SFML/System/Sleep.hpp>
 
+#include <AL/alc.h>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -28,6 +30,12 @@ AudioManager::AudioManager(ResourceManager& resourceManager, GameWindow& gameWin
     InitSpatialParameters();
     for (std::uint32_t id = 0; id < MusicCount; ++id)
         resources->GetMusic(id);
+    // The first music opened the audio device, or failed to. Without one,
+    // every call on a playing source fails and is logged, music streams
+    // retry theirs without end: the game then runs on without sound.
+    audible = alcGetCurrentContext() != nullptr;
+    if (!audible)
+        Log("No audio device found: the game runs without sound.");
 }
 
 AudioManager::~AudioManager()
@@ -83,7 +91,7 @@ void AudioManager::SetupMovableSound(MovableSound& sound, float x, float y, floa
 
 void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float vy)
 {
-    if (suppressed || !PlacedInHearing(x, y))
+    if (suppressed || !audible || !PlacedInHearing(x, y))
         return;
     const sf::SoundBuffer* buffer;
     {
@@ -98,7 +106,7 @@ void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float
 
 void AudioManager::PlaySingleSound(std::uint32_t id, float x, float y)
 {
-    if (suppressed || !PlacedInHearing(x, y))
+    if (suppressed || !audible || !PlacedInHearing(x, y))
         return;
     sf::Sound& sound = singleSounds.at(id - PooledSoundCount);
     if (!sound.getBuffer())
@@ -142,7 +150,7 @@ void AudioManager::StartMainMusic()
     sf::Music& music = resources->GetMusic(mainMusic);
     music.setLoop(true);
     music.setVolume(GetMusicVolume());
-    music.play();
+    Play(music);
 }
 
 void AudioManager::PlayMainMusic()
@@ -158,7 +166,7 @@ void AudioManager::PlayJingle(std::uint32_t id)
 {
     if (state == MusicJinglePlaying) {
         resources->GetMusic(jingleMusic).stop();
-    } else if (state != MusicStopped) {
+    } else if (state != MusicStopped && audible) {
         // The device may take a moment to report the pause; wait for it,
         // but never without end.
         sf::Music& current = GetCurrentMusic();
@@ -171,7 +179,7 @@ void AudioManager::PlayJingle(std::uint32_t id)
     jingleMusic = id;
     sf::Music& jingle = resources->GetMusic(jingleMusic);
     jingle.setVolume(GetMusicVolume());
-    jingle.play();
+    Play(jingle);
 }
 
 void AudioManager::PauseMusic()
@@ -179,7 +187,8 @@ void AudioManager::PauseMusic()
     if (state == MusicStopped)
         return;
     state = state == MusicMainPlaying ? MusicMainPaused : MusicJinglePaused;
-    GetCurrentMusic().pause();
+    if (audible)
+        GetCurrentMusic().pause();
 }
 
 void AudioManager::ResumeMusic()
@@ -187,7 +196,22 @@ void AudioManager::ResumeMusic()
     if (state == MusicStopped)
         return;
     state = state == MusicMainPaused ? MusicMainPlaying : MusicJinglePlaying;
-    GetCurrentMusic().play();
+    Play(GetCurrentMusic());
+}
+
+void AudioManager::RestartMusic()
+{
+    if (state == MusicStopped)
+        return;
+    sf::Music& music = GetCurrentMusic();
+    music.stop();
+    Play(music);
+}
+
+void AudioManager::Play(sf::SoundSource& source)
+{
+    if (audible)
+        source.play();
 }
 
 void AudioManager::StopMusic()
@@ -211,7 +235,8 @@ void AudioManager::Update()
     for (auto& pool : pools)
         for (MovableSound& sound : pool)
             sound.setPosition(sound.getPosition() + sound.velocity);
-    if (state == MusicStopped || GetCurrentMusic().getStatus() != sf::SoundSource::Stopped)
+    // Without a device a jingle ends at once: nothing could tell when.
+    if (state == MusicStopped || (audible && GetCurrentMusic().getStatus() != sf::SoundSource::Stopped))
         return;
     if (state == MusicJinglePlaying) {   // the jingle has ended
         resources->GetMusic(jingleMusic).stop();

@@ -17,6 +17,7 @@ class ResourceManager;
 
 namespace sf {
 class Music;
+class SoundSource;
 }
 
 // Everything the player hears: the main music and a jingle that interrupts
@@ -49,6 +50,8 @@ public:
     void PauseMusic();
     void ResumeMusic();
     void StopMusic();
+    // Plays the current music again from its beginning.
+    void RestartMusic();
     void SetMusicVolume();
     // The music of the current state; throws std::logic_error when stopped.
     sf::Music& GetCurrentMusic();
@@ -83,6 +86,8 @@ public:
     float minDistance = 0.f;
     float attenuation = 8.05f;
     bool suppressed = false;
+    // Whether an audio device is there; without one nothing is played.
+    bool audible = true;
     sf::Thread thread;
     sf::Mutex mutex;
     bool cancel = false;
@@ -96,6 +101,7 @@ private:
     void SetupMovableSound(MovableSound& sound, float x, float y, float vx, float vy);
     void SetupSingleSound(sf::Sound& sound, float x, float y);
     void StartMainMusic();
+    void Play(sf::SoundSource& source);
 
     bool threadLaunched_ = false;
 };

@@ -108,12 +108,7 @@ void GameAppServices::PlayJingle(std::uint32_t id)
 
 void GameAppServices::RestartMusic()
 {
-    AudioManager& audio = *App().audio;
-    if (audio.state == MusicStopped)
-        return;
-    sf::Music& music = audio.GetCurrentMusic();
-    music.stop();
-    music.play();
+    App().audio->RestartMusic();
 }
 
 void GameAppServices::StopMusic()
