@@ -3,7 +3,8 @@
 #   Resources1.vrk  Music/*.ogg (musicgen)
 #   Resources2.vrk  Brlnsdb.ttf, Shader/*.frag (content/shaders), Gfx/*.png (texgen)
 #   Resources3.vrk  Sfx/*.wav (sfxgen)
-# Each staging folder is made afresh by one command, so nothing stale is ever
+# Each staging folder is made afresh by one command (its parent folder too, since
+# the three generators run side by side in a parallel build), so nothing stale is ever
 # packed, and each archive is rebuilt only when its generator or one of its
 # sources changes. With VRENK_PREBUILT_DATA set the archives are copied from
 # that folder instead.
@@ -39,6 +40,7 @@ else()
   list(TRANSFORM music_files APPEND .ogg)
   add_custom_command(OUTPUT ${music_files}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}/music
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/music
     COMMAND musicgen ${stage}/music
     DEPENDS musicgen
     COMMENT "Composing the music"
@@ -60,6 +62,7 @@ else()
   list(TRANSFORM texture_files APPEND .png)
   add_custom_command(OUTPUT ${stage}/graphics/Brlnsdb.ttf ${shader_files} ${texture_files}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}/graphics
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/graphics
     COMMAND texgen ${stage}/graphics
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/graphics/Shader
     COMMAND ${CMAKE_COMMAND} -E copy ${shader_sources} ${stage}/graphics/Shader/
@@ -77,6 +80,7 @@ else()
   list(TRANSFORM sound_files APPEND .wav)
   add_custom_command(OUTPUT ${sound_files}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}/sounds
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}/sounds
     COMMAND sfxgen ${stage}/sounds
     DEPENDS sfxgen
     COMMENT "Synthesising the sound effects"
