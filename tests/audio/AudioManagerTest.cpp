@@ -10,6 +10,8 @@
 #include <SFML/Audio/Listener.hpp>
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Lock.hpp>
 #include <SFML/System/Sleep.hpp>
@@ -18,6 +20,7 @@
 #include <cmath>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -224,4 +227,34 @@ TEST(AudioManager, ASoundTheLoaderCannotLoadIsReportedWhenPlayed)
     }
     a.audio.PlaySound(SoundSwitch, 0.f, 0.f);   // the sounds after it were loaded
     EXPECT_EQ(a.audio.pools[SoundSwitch].size(), 1u);
+}
+
+// While the loader thread fills the sound cache, the main thread goes on
+// opening other files of the archives (each open adds to the resource
+// manager's stream map), plays sounds and music (SFML reads the music's
+// archive stream on a thread of its own). Run under ThreadSanitizer too.
+TEST(AudioManager, TheMainThreadLoadsAndPlaysWhileTheLoaderRuns)
+{
+    Audio a;
+    a.audio.StartLoading();
+    a.audio.SetMainMusic(MusicMenu);
+    a.audio.PlayMainMusic();
+    std::vector<const sf::Texture*> textures;
+    for (std::uint32_t id : {TexturePlayer, TextureObject, TextureItem, TextureMenu})
+        textures.push_back(&a.resources.GetTexture(id));
+    const sf::Font& font = a.resources.GetFont();
+    sf::Clock clock;
+    while (a.audio.GetLoadingProgress() < 1.f && clock.getElapsedTime() < sf::seconds(20)) {
+        a.audio.PlaySound(SoundJump, 0.f, 0.f);
+        a.audio.Update();
+        sf::sleep(sf::milliseconds(1));
+    }
+    a.audio.CancelLoading();
+    EXPECT_EQ(a.audio.GetLoadingProgress(), 1.f);
+    for (const sf::Texture* texture : textures)
+        EXPECT_EQ(texture->getSize(), sf::Vector2u(64, 64));
+    EXPECT_EQ(&a.resources.GetFont(), &font);
+    sf::Lock lock(a.resources.GetSoundMutex());
+    for (std::uint32_t id = 0; id < PooledSoundCount; ++id)
+        EXPECT_GT(a.resources.GetSound(id).getSampleCount(), 0u) << "sound " << id;
 }

@@ -12,6 +12,8 @@ FixtureResources::FixtureResources(const std::set<std::string>& missingSounds)
 {
     foxpack::ArchiveWriter graphics(ResourceArchivePassword);
     graphics.Add(FontFile(FontMain).path, MakeFont());
+    for (std::uint32_t id : {TexturePlayer, TextureObject, TextureItem, TextureMenu})
+        graphics.Add(TextureFile(id).path, MakePng(64, 64));
     graphics.WriteFile(dir.DataPath("Resources2.vrk"));
 
     foxpack::ArchiveWriter music(ResourceArchivePassword);

@@ -9,7 +9,8 @@ namespace testsupport {
 
 // A working directory whose three resource archives hold small stand-ins
 // for every sound and music track (the jingles a tenth of a second long),
-// so that the audio manager and the resource manager can be built in tests.
+// the font and a few textures, so that the audio manager and the resource
+// manager can be built in tests.
 // Sounds listed in `missingSounds` are left out.
 struct FixtureResources {
     explicit FixtureResources(const std::set<std::string>& missingSounds = {});
