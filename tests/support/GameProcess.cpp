@@ -1,8 +1,8 @@
 #include "support/GameProcess.h"
 
-#include <X11/Xatom.h>
+#include "support/XDisplay.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <csignal>
 #include <cstring>
@@ -14,45 +14,6 @@
 
 namespace testsupport {
 
-namespace {
-
-// Depth-first search for a window whose WM_NAME is the title.
-Window FindWindow(Display* display, Window root, const std::string& title)
-{
-    char* name = nullptr;
-    if (XFetchName(display, root, &name) && name) {
-        bool match = title == name;
-        XFree(name);
-        if (match)
-            return root;
-    }
-    Window rootReturn, parent;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count))
-        return 0;
-    Window found = 0;
-    for (unsigned int i = 0; i < count && !found; ++i)
-        found = FindWindow(display, children[i], title);
-    if (children)
-        XFree(children);
-    return found;
-}
-
-// Runs a function with a connection to $DISPLAY.
-template <typename F>
-bool WithDisplay(F f)
-{
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    bool result = f(display);
-    XCloseDisplay(display);
-    return result;
-}
-
-}  // namespace
-
 std::string GameBinary()
 {
     return VRENK_GAME_BINARY;
@@ -60,6 +21,9 @@ std::string GameBinary()
 
 GameProcess::GameProcess(const std::string& binary, const std::string& workingDirectory)
 {
+    // Our connection stands before the game's first one, so the server
+    // never sees its last client leave while the game starts.
+    SharedDisplay();
     pid_ = fork();
     if (pid_ < 0)
         throw std::runtime_error("fork failed");
@@ -94,10 +58,7 @@ bool GameProcess::WaitForWindow(const std::string& title, std::chrono::milliseco
     while (std::chrono::steady_clock::now() < deadline) {
         if (!Running())
             return false;
-        bool found = WithDisplay([&](Display* display) {
-            return FindWindow(display, DefaultRootWindow(display), title) != 0;
-        });
-        if (found)
+        if (FindWindowByTitle(SharedDisplay(), title) != 0)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -106,22 +67,21 @@ bool GameProcess::WaitForWindow(const std::string& title, std::chrono::milliseco
 
 bool GameProcess::CloseWindow(const std::string& title)
 {
-    return WithDisplay([&](Display* display) {
-        Window window = FindWindow(display, DefaultRootWindow(display), title);
-        if (!window)
-            return false;
-        XEvent event;
-        std::memset(&event, 0, sizeof event);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        XFlush(display);
-        return true;
-    });
+    Display* display = SharedDisplay();
+    const Window window = FindWindowByTitle(display, title);
+    if (!window)
+        return false;
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    return true;
 }
 
 int GameProcess::WaitForExit(std::chrono::milliseconds timeout)
