@@ -53,6 +53,47 @@ Game::Game(bool backdrop, GameServices& services) : services_(&services), window
     Construct(backdrop);
 }
 
+Game::Game(const Game& other, GameServices& services)
+    : services_(&services),
+      foreground_(other.foreground_),
+      background_(other.background_),
+      gravity_(other.gravity_),
+      maxFallSpeed_(other.maxFallSpeed_),
+      window_(nullptr),
+      frameCounter_(other.frameCounter_),
+      clock_(other.clock_),
+      phase_(other.phase_),
+      jumpHeld_(other.jumpHeld_),
+      backgroundIndex_(other.backgroundIndex_),
+      savedViewCentre_(other.savedViewCentre_),
+      loadedWorld_(other.loadedWorld_),
+      loadedLevel_(other.loadedLevel_),
+      loadCount_(other.loadCount_)
+{
+    // The titles and the view belong to a window; a game with one is not
+    // copied.
+    if (other.window_)
+        throw GameLogicError("Only a game without a window can be copied.");
+    world_ = std::make_unique<World>(*other.world_);
+    if (other.snapshot_)
+        snapshot_ = std::make_unique<World>(*other.snapshot_);
+    collider_ = other.collider_;
+    collider_.SetWorld(world_.get());
+    if (other.player_) {
+        player_ = std::make_unique<Player>(*other.player_);
+        // A player riding one of the source's lifts rides the lift of the
+        // same index here.
+        if (player_->lift) {
+            const std::vector<Lift>& sourceLifts = other.world_->lifts;
+            LiftCarrier* image = nullptr;
+            for (std::size_t i = 0; i < sourceLifts.size() && i < world_->lifts.size(); ++i)
+                if (player_->lift == static_cast<const LiftCarrier*>(&sourceLifts[i]))
+                    image = &world_->lifts[i];
+            player_->lift = image;
+        }
+    }
+}
+
 void Game::Construct(bool backdrop)
 {
     const Profile* profile = nullptr;

@@ -46,6 +46,13 @@ public:
     // The same over the given services (not owned) and without a window:
     // the simulation runs, nothing is drawn.
     Game(bool backdrop, GameServices& services);
+    // A deep copy of a game without a window over the given services (not
+    // owned): player, live world, checkpoint snapshot, scenery, phase and
+    // counters; the copy's player and collider use the copy's own world and
+    // lifts, so both games can be stepped on their own. The random engine is
+    // global and not part of the copy. Throws GameLogicError for a game with
+    // a window.
+    Game(const Game& other, GameServices& services);
     ~Game() override;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

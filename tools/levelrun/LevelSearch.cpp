@@ -1,0 +1,419 @@
+#include "levelrun/LevelSearch.h"
+
+#include "app/KeyBinding.h"
+#include "game/Game.h"
+#include "game/ItemKind.h"
+#include "game/Player.h"
+#include "game/TileFlags.h"
+#include "game/World.h"
+#include "kest/RandomEngine.h"
+#include "levelrun/ReplayRun.h"
+#include "levelrun/ReplayServices.h"
+#include "levelrun/WayMap.h"
+
+#include <chrono>
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <queue>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+// A best-first search over short macro moves (run, jump, wait, climb, fly,
+// fire). Each macro is played on a copy of the game state it starts from,
+// with the random engine put back to that state's draw, so every path can
+// be written down as plain held keys. Results are told apart by the
+// player's place, speed and power-up and by the few tiles and lifts that
+// change the way on. The best is the one with the fewest tile moves to the
+// goal (WayMap): the jetpack while the level holds one that the path has not
+// picked up yet, then the flag; a switch while the goal cannot be reached.
+namespace levelrun {
+
+namespace {
+
+using replay::Bit;
+using replay::HeldKeys;
+
+constexpr HeldKeys HoldLeft = Bit(KeyActionLeft);
+constexpr HeldKeys HoldRight = Bit(KeyActionRight);
+constexpr HeldKeys HoldUp = Bit(KeyActionUp);
+constexpr HeldKeys HoldDown = Bit(KeyActionDown);
+constexpr HeldKeys HoldJump = Bit(KeyActionJump);
+constexpr HeldKeys HoldJetpack = Bit(KeyActionJetpack);
+
+constexpr double TimeLimitSeconds = 120;
+constexpr float TileSize = 36;
+// Nodes still on the way to the jetpack or a switch rank behind every node
+// past it.
+constexpr double JetpackFirst = 4e6;
+constexpr double SwitchFirst = 2e6;
+
+enum class Need { Nothing, Ladder, Jetpack, Ammunition0, Ammunition1, Ammunition2 };
+
+struct Macro {
+    std::vector<HeldKeys> steps;
+    Need need = Need::Nothing;
+};
+
+void Add(std::vector<Macro>& macros, Need need, std::initializer_list<std::pair<int, HeldKeys>> runs)
+{
+    Macro macro;
+    macro.need = need;
+    for (const auto& run : runs)
+        macro.steps.insert(macro.steps.end(), static_cast<std::size_t>(run.first), run.second);
+    macros.push_back(macro);
+}
+
+std::vector<Macro> BuildMacros()
+{
+    std::vector<Macro> macros;
+    Add(macros, Need::Nothing, {{8, 0}});
+    Add(macros, Need::Nothing, {{8, HoldLeft}});
+    Add(macros, Need::Nothing, {{8, HoldRight}});
+    for (const HeldKeys direction : {HeldKeys{0}, HoldLeft, HoldRight})
+        for (const int hold : {3, 7, 12})
+            Add(macros, Need::Nothing, {{hold, static_cast<HeldKeys>(HoldJump | direction)}, {12 - hold, direction}});
+    Add(macros, Need::Ladder, {{8, HoldUp}});
+    Add(macros, Need::Ladder, {{8, HoldDown}});
+    Add(macros, Need::Jetpack, {{8, HoldJetpack}});
+    Add(macros, Need::Jetpack, {{8, static_cast<HeldKeys>(HoldJetpack | HoldLeft)}});
+    Add(macros, Need::Jetpack, {{8, static_cast<HeldKeys>(HoldJetpack | HoldRight)}});
+    Add(macros, Need::Ammunition0, {{1, Bit(KeyActionRocket)}, {7, 0}});
+    Add(macros, Need::Ammunition1, {{1, Bit(KeyActionRollingBomb)}, {7, 0}});
+    Add(macros, Need::Ammunition2, {{1, Bit(KeyActionMine)}, {7, 0}});
+    return macros;
+}
+
+// A game state reached by the search.
+struct Node {
+    std::unique_ptr<Game> game;
+    std::uint32_t randomX = 0;
+    std::uint32_t randomCarry = 0;
+    HeldKeys held = 0;
+    bool gotJetpack = false;
+    int parent = -1;
+    int macro = -1;
+    // Candidates still waiting to be played from this node.
+    int pending = 0;
+    // Steps of play to this node.
+    int steps = 0;
+};
+
+struct Candidate {
+    double score;
+    int parent;
+    int macro;
+    bool operator<(const Candidate& other) const { return score > other.score; }
+};
+
+enum class Outcome { Alive, Lost, Finished };
+
+bool FindTile(const Tilemap& map, std::uint32_t id, sf::Vector2f& centre)
+{
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r)
+            if (map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id == id) {
+                centre = sf::Vector2f(TileSize * (static_cast<float>(c) + 0.5f), TileSize * (static_cast<float>(r) + 0.5f));
+                return true;
+            }
+    return false;
+}
+
+void Mix(std::uint64_t& hash, std::int64_t value)
+{
+    hash ^= static_cast<std::uint64_t>(value) + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
+}
+
+int Coarse(float value, float unit) { return static_cast<int>(std::floor(value / unit)); }
+
+// The tiles that change the way: blocks, checkpoints, switches, gates and the like.
+std::uint64_t WayTiles(const Tilemap& map)
+{
+    std::uint64_t hash = 0;
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
+            if (id >= 1 && id <= 14)
+                Mix(hash, static_cast<std::int64_t>(id) << 32 | (c << 16 | r));
+        }
+    return hash;
+}
+
+sf::Vector2i CellOf(float x, float y)
+{
+    return sf::Vector2i(Coarse(x, TileSize), Coarse(y, TileSize));
+}
+
+class Search {
+public:
+    Search(std::uint16_t world, std::uint16_t level) : world_(world), level_(level), macros_(BuildMacros()) {}
+
+    SearchResult Run();
+
+private:
+    bool Applies(const Macro& macro, const Node& node) const;
+    // Plays the macro on a copy of the node; `finishStep` is the macro step
+    // (from 1) at which the level ended.
+    Node Play(const Node& from, int macroIndex, Outcome& outcome, int& finishStep);
+    std::uint64_t Key(const Node& node) const;
+    double Score(const Node& node);
+    // Tile moves from the player to the goal cell on the tiles' state.
+    int Moves(const World& world, std::uint64_t tiles, sf::Vector2i goal, bool flying, const Player& player);
+    replay::Replay Steps(int last, int macroIndex, int finishStep) const;
+
+    std::uint16_t world_;
+    std::uint16_t level_;
+    std::vector<Macro> macros_;
+    replay::ReplayServices services_;
+    std::vector<Node> nodes_;
+    int prefixSteps_ = 0;
+    std::uint16_t startLives_ = 0;
+    sf::Vector2f flag_;
+    bool levelHasJetpack_ = false;
+    sf::Vector2f jetpackBlock_;
+    std::vector<sf::Vector2i> switches_;
+    std::unordered_map<std::uint64_t, std::unique_ptr<WayMap>> wayMaps_;
+};
+
+bool Search::Applies(const Macro& macro, const Node& node) const
+{
+    const Player& player = *node.game->GetPlayer();
+    switch (macro.need) {
+    case Need::Nothing:
+        return true;
+    case Need::Ladder:
+        return player.state == StateClimbing || player.state == StateAtLadderAirborne ||
+               player.state == StateAtLadderStanding;
+    case Need::Jetpack:
+        return player.stats.powerUpMode == PlayerStats::Jetpack;
+    case Need::Ammunition0:
+        return player.stats.ammunition[0] > 0;
+    case Need::Ammunition1:
+        return player.stats.ammunition[1] > 0;
+    case Need::Ammunition2:
+        return player.stats.ammunition[2] > 0;
+    }
+    return false;
+}
+
+Node Search::Play(const Node& from, int macroIndex, Outcome& outcome, int& finishStep)
+{
+    Node node;
+    node.game = std::make_unique<Game>(*from.game, services_);
+    node.gotJetpack = from.gotJetpack;
+    node.parent = -1;
+    node.macro = macroIndex;
+    node.steps = from.steps;
+    kest::RandomEngine& random = kest::RandomEngine::global();
+    random.setState(from.randomX, from.randomCarry);
+    services_.Assume(from.held);
+    outcome = Outcome::Alive;
+    finishStep = 0;
+    const Macro& macro = macros_[static_cast<std::size_t>(macroIndex)];
+    Game& game = *node.game;
+    for (const HeldKeys keys : macro.steps) {
+        services_.Hold(keys);
+        game.Update();
+        ++node.steps;
+        ++finishStep;
+        const Player& player = *game.GetPlayer();
+        if (game.GetPhase() == PhaseLevelEnd) {
+            outcome = Outcome::Finished;
+            break;
+        }
+        if (game.GetPhase() != PhasePlaying || player.hurtTimer > 0 || player.stats.lives < startLives_) {
+            outcome = Outcome::Lost;
+            break;
+        }
+        if (player.stats.powerUpMode == PlayerStats::Jetpack)
+            node.gotJetpack = true;
+    }
+    node.held = services_.Held();
+    node.randomX = random.x();
+    node.randomCarry = random.carry();
+    return node;
+}
+
+std::uint64_t Search::Key(const Node& node) const
+{
+    Game& game = *node.game;
+    const Player& player = *game.GetPlayer();
+    std::uint64_t hash = 0;
+    Mix(hash, Coarse(player.x, TileSize / 2));
+    Mix(hash, Coarse(player.y, TileSize / 2));
+    Mix(hash, std::lround(player.horizontalSpeed / 2));
+    Mix(hash, player.verticalSpeed < -5 ? 0 : player.verticalSpeed < 0 ? 1 : player.verticalSpeed < 5 ? 2 : 3);
+    Mix(hash, player.state);
+    Mix(hash, player.jumpLatch);
+    Mix(hash, player.stats.hearts);
+    Mix(hash, player.stats.powerUpMode);
+    Mix(hash, node.gotJetpack);
+    Mix(hash, player.warpCounter / 10);
+    World& world = game.GetWorld();
+    Mix(hash, static_cast<std::int64_t>(WayTiles(world.tilemap)));
+    // The lifts near enough to matter.
+    for (const Lift& lift : world.lifts) {
+        const sf::Vector2f at = lift.GetPosition();
+        if (std::fabs(at.x - player.x) < 10 * TileSize && std::fabs(at.y - player.y) < 10 * TileSize) {
+            Mix(hash, Coarse(at.x, TileSize));
+            Mix(hash, Coarse(at.y, TileSize));
+        }
+    }
+    // The jetpack: its block open or shut, the suit where it flies.
+    if (levelHasJetpack_) {
+        const Tile& block = world.tilemap.At(Coarse(jetpackBlock_.x, TileSize), Coarse(jetpackBlock_.y, TileSize));
+        Mix(hash, IsTileSolid(block));
+    }
+    for (const Item& item : world.items)
+        if (item.kind == ItemJetpack) {
+            Mix(hash, Coarse(item.x, TileSize));
+            Mix(hash, Coarse(item.y, TileSize));
+        }
+    return hash;
+}
+
+double Distance(const sf::Vector2f& a, const sf::Vector2f& b)
+{
+    return std::hypot(static_cast<double>(a.x - b.x), static_cast<double>(a.y - b.y));
+}
+
+int Search::Moves(const World& world, std::uint64_t tiles, sf::Vector2i goal, bool flying, const Player& player)
+{
+    std::uint64_t key = tiles;
+    Mix(key, goal.x);
+    Mix(key, goal.y);
+    Mix(key, flying);
+    std::unique_ptr<WayMap>& map = wayMaps_[key];
+    if (!map)
+        map = std::make_unique<WayMap>(world, goal.x, goal.y, flying);
+    return map->MovesFrom(player.x, player.y);
+}
+
+double Search::Score(const Node& node)
+{
+    Game& game = *node.game;
+    const Player& player = *game.GetPlayer();
+    const World& world = game.GetWorld();
+    const std::uint64_t tiles = WayTiles(world.tilemap);
+    const bool flying = player.stats.powerUpMode == PlayerStats::Jetpack;
+    const sf::Vector2f at(player.x, player.y);
+    double score = TileSize * (Player::MaxHearts - player.stats.hearts) + 0.05 * node.steps;
+    sf::Vector2f goal = flag_;
+    if (levelHasJetpack_ && !node.gotJetpack) {
+        score += JetpackFirst;
+        // Under the block, or the suit that came out of it.
+        goal = jetpackBlock_ + sf::Vector2f(0, TileSize);
+        for (const Item& item : world.items)
+            if (item.kind == ItemJetpack)
+                goal = sf::Vector2f(item.x, item.y);
+    }
+    const int moves = Moves(world, tiles, CellOf(goal.x, goal.y), flying, player);
+    if (moves != WayMap::Unreachable)
+        return score + TileSize * moves + 0.25 * Distance(at, goal);
+    int best = WayMap::Unreachable;
+    for (const sf::Vector2i& cell : switches_)
+        best = std::min(best, Moves(world, tiles, cell - sf::Vector2i(0, 1), flying, player));
+    if (best != WayMap::Unreachable)
+        return score + SwitchFirst + TileSize * best;
+    return score + 2 * SwitchFirst + Distance(at, goal);
+}
+
+replay::Replay Search::Steps(int last, int macroIndex, int finishStep) const
+{
+    std::vector<int> macros;
+    for (int index = last; index >= 0 && nodes_[static_cast<std::size_t>(index)].macro >= 0;
+         index = nodes_[static_cast<std::size_t>(index)].parent)
+        macros.push_back(nodes_[static_cast<std::size_t>(index)].macro);
+    replay::Replay steps(static_cast<std::size_t>(prefixSteps_), 0);
+    for (auto it = macros.rbegin(); it != macros.rend(); ++it) {
+        const std::vector<HeldKeys>& run = macros_[static_cast<std::size_t>(*it)].steps;
+        steps.insert(steps.end(), run.begin(), run.end());
+    }
+    const std::vector<HeldKeys>& run = macros_[static_cast<std::size_t>(macroIndex)].steps;
+    steps.insert(steps.end(), run.begin(), run.begin() + finishStep);
+    // One step more, in which the game leaves the level end.
+    steps.push_back(0);
+    return steps;
+}
+
+SearchResult Search::Run()
+{
+    SearchResult result;
+    Node root;
+    root.game = replay::StartReplayGame(services_, world_, level_);
+    while (root.game->GetPhase() != PhasePlaying && prefixSteps_ < 1000) {
+        services_.Hold(0);
+        root.game->Update();
+        ++prefixSteps_;
+    }
+    const kest::RandomEngine& random = kest::RandomEngine::global();
+    root.randomX = random.x();
+    root.randomCarry = random.carry();
+    startLives_ = root.game->GetPlayer()->stats.lives;
+    const Tilemap& map = root.game->GetWorld().tilemap;
+    if (!FindTile(map, 7, flag_)) {
+        std::cerr << "The level has no level-end flag.\n";
+        return result;
+    }
+    levelHasJetpack_ = FindTile(map, 4, jetpackBlock_);
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
+            if (id == 9 || id == 10)
+                switches_.emplace_back(static_cast<int>(c), static_cast<int>(r));
+        }
+    nodes_.push_back(std::move(root));
+
+    std::priority_queue<Candidate> open;
+    std::unordered_set<std::uint64_t> seen;
+    seen.insert(Key(nodes_[0]));
+    const auto start = std::chrono::steady_clock::now();
+    int current = 0;
+    for (;;) {
+        for (int m = 0; m < static_cast<int>(macros_.size()); ++m) {
+            if (!Applies(macros_[static_cast<std::size_t>(m)], nodes_[static_cast<std::size_t>(current)]))
+                continue;
+            Outcome outcome;
+            int finishStep;
+            const Node child = Play(nodes_[static_cast<std::size_t>(current)], m, outcome, finishStep);
+            if (outcome == Outcome::Finished) {
+                result.found = true;
+                result.steps = Steps(current, m, finishStep);
+                return result;
+            }
+            if (outcome == Outcome::Lost || !seen.insert(Key(child)).second)
+                continue;
+            open.push(Candidate{Score(child), current, m});
+            ++nodes_[static_cast<std::size_t>(current)].pending;
+        }
+        if (nodes_[static_cast<std::size_t>(current)].pending == 0)
+            nodes_[static_cast<std::size_t>(current)].game.reset();
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+        if (open.empty() || spent.count() > TimeLimitSeconds)
+            return result;
+        const Candidate best = open.top();
+        open.pop();
+        // Played again rather than kept: only expanded states stay in memory.
+        Outcome outcome;
+        int finishStep;
+        Node& parent = nodes_[static_cast<std::size_t>(best.parent)];
+        Node next = Play(parent, best.macro, outcome, finishStep);
+        if (--parent.pending == 0)
+            parent.game.reset();
+        next.parent = best.parent;
+        current = static_cast<int>(nodes_.size());
+        nodes_.push_back(std::move(next));
+        ++result.expanded;
+    }
+}
+
+}  // namespace
+
+SearchResult SearchLevel(std::uint16_t world, std::uint16_t level)
+{
+    Search search(world, level);
+    return search.Run();
+}
+
+}  // namespace levelrun
