@@ -38,11 +38,6 @@ void RandomEngine::seed(std::uint32_t value) {
     carry_ = 0;
 }
 
-void RandomEngine::setState(std::uint32_t xValue, std::uint32_t carryValue) {
-    x_ = xValue;
-    carry_ = carryValue;
-}
-
 std::uint32_t RandomEngine::next() {
     const std::uint64_t t = static_cast<std::uint64_t>(x_) * Multiplier + carry_;
     x_ = static_cast<std::uint32_t>(t);

@@ -25,10 +25,6 @@ public:
     // carry 0 would yield zeros forever) and carry 0.
     void seed(std::uint32_t value);
 
-    // Puts the engine back into a state read earlier through x() and carry(),
-    // so that a run can be repeated from that point.
-    void setState(std::uint32_t xValue, std::uint32_t carryValue);
-
     // One step; returns the new x.
     std::uint32_t next();
 

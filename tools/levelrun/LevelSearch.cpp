@@ -11,6 +11,9 @@
 #include "levelrun/ReplayServices.h"
 #include "levelrun/WayMap.h"
 
+#include <boost/rational.hpp>
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <iostream>
@@ -27,7 +30,10 @@
 // player's place, speed and power-up and by the few tiles and lifts that
 // change the way on. The best is the one with the fewest tile moves to the
 // goal (WayMap): the jetpack while the level holds one that the path has not
-// picked up yet, then the flag; a switch while the goal cannot be reached.
+// picked up yet, then the flag; a switch not yet pressed while the goal
+// cannot be reached. A step that brings the goal on (the jetpack block hit,
+// a switch pressed) ranks ahead of all that have not made it, however far
+// the next goal is.
 namespace levelrun {
 
 namespace {
@@ -44,10 +50,13 @@ constexpr HeldKeys HoldJetpack = Bit(KeyActionJetpack);
 
 constexpr double TimeLimitSeconds = 120;
 constexpr float TileSize = 36;
-// Nodes still on the way to the jetpack or a switch rank behind every node
-// past it.
-constexpr double JetpackFirst = 4e6;
+constexpr float LiftNear = 10 * TileSize;
+// Nodes still on the way to a switch rank behind every node that can reach
+// its goal; nodes still short of the jetpack rank behind every node that
+// has it, and before its block is hit behind every node with the suit out.
 constexpr double SwitchFirst = 2e6;
+constexpr double SwitchPressed = 1e5;
+constexpr double JetpackStage = 1e7;
 
 enum class Need { Nothing, Ladder, Jetpack, Ammunition0, Ammunition1, Ammunition2 };
 
@@ -88,8 +97,8 @@ std::vector<Macro> BuildMacros()
 // A game state reached by the search.
 struct Node {
     std::unique_ptr<Game> game;
-    std::uint32_t randomX = 0;
-    std::uint32_t randomCarry = 0;
+    // The random engine as this state left it.
+    kest::RandomEngine random;
     HeldKeys held = 0;
     bool gotJetpack = false;
     int parent = -1;
@@ -173,6 +182,8 @@ private:
     bool levelHasJetpack_ = false;
     sf::Vector2f jetpackBlock_;
     std::vector<sf::Vector2i> switches_;
+    // The box round each lift's path.
+    std::vector<sf::FloatRect> liftPaths_;
     std::unordered_map<std::uint64_t, std::unique_ptr<WayMap>> wayMaps_;
 };
 
@@ -206,7 +217,7 @@ Node Search::Play(const Node& from, int macroIndex, Outcome& outcome, int& finis
     node.macro = macroIndex;
     node.steps = from.steps;
     kest::RandomEngine& random = kest::RandomEngine::global();
-    random.setState(from.randomX, from.randomCarry);
+    random = from.random;
     services_.Assume(from.held);
     outcome = Outcome::Alive;
     finishStep = 0;
@@ -230,8 +241,7 @@ Node Search::Play(const Node& from, int macroIndex, Outcome& outcome, int& finis
             node.gotJetpack = true;
     }
     node.held = services_.Held();
-    node.randomX = random.x();
-    node.randomCarry = random.carry();
+    node.random = random;
     return node;
 }
 
@@ -252,10 +262,13 @@ std::uint64_t Search::Key(const Node& node) const
     Mix(hash, player.warpCounter / 10);
     World& world = game.GetWorld();
     Mix(hash, static_cast<std::int64_t>(WayTiles(world.tilemap)));
-    // The lifts near enough to matter.
-    for (const Lift& lift : world.lifts) {
-        const sf::Vector2f at = lift.GetPosition();
-        if (std::fabs(at.x - player.x) < 10 * TileSize && std::fabs(at.y - player.y) < 10 * TileSize) {
+    // The lifts whose paths come near enough to matter, wherever they are on
+    // them: waiting for a lift to come back tells states apart.
+    for (std::size_t i = 0; i < world.lifts.size() && i < liftPaths_.size(); ++i) {
+        const sf::FloatRect& path = liftPaths_[i];
+        if (player.x > path.left - LiftNear && player.x < path.left + path.width + LiftNear &&
+            player.y > path.top - LiftNear && player.y < path.top + path.height + LiftNear) {
+            const sf::Vector2f at = world.lifts[i].GetPosition();
             Mix(hash, Coarse(at.x, TileSize));
             Mix(hash, Coarse(at.y, TileSize));
         }
@@ -301,21 +314,31 @@ double Search::Score(const Node& node)
     double score = TileSize * (Player::MaxHearts - player.stats.hearts) + 0.05 * node.steps;
     sf::Vector2f goal = flag_;
     if (levelHasJetpack_ && !node.gotJetpack) {
-        score += JetpackFirst;
-        // Under the block, or the suit that came out of it.
-        goal = jetpackBlock_ + sf::Vector2f(0, TileSize);
+        // Under the block until it is hit, then the suit that came out of
+        // it: a hit block is a step on, though the suit first flies up out
+        // of reach.
+        const Item* suit = nullptr;
         for (const Item& item : world.items)
             if (item.kind == ItemJetpack)
-                goal = sf::Vector2f(item.x, item.y);
+                suit = &item;
+        score += suit ? JetpackStage : 2 * JetpackStage;
+        goal = suit ? sf::Vector2f(suit->x, suit->y) : jetpackBlock_ + sf::Vector2f(0, TileSize);
     }
     const int moves = Moves(world, tiles, CellOf(goal.x, goal.y), flying, player);
     if (moves != WayMap::Unreachable)
         return score + TileSize * moves + 0.25 * Distance(at, goal);
+    // The nearest switch not pressed yet (a pressed one does nothing until
+    // another flips it back); each switch pressed is a step on, though the
+    // next one may be farther away than the last.
     int best = WayMap::Unreachable;
+    int pressed = 0;
     for (const sf::Vector2i& cell : switches_)
-        best = std::min(best, Moves(world, tiles, cell - sf::Vector2i(0, 1), flying, player));
+        if (world.tilemap.At(cell.x, cell.y).id == 9)
+            best = std::min(best, Moves(world, tiles, cell - sf::Vector2i(0, 1), flying, player));
+        else
+            ++pressed;
     if (best != WayMap::Unreachable)
-        return score + SwitchFirst + TileSize * best;
+        return score + SwitchFirst - SwitchPressed * pressed + TileSize * best;
     return score + 2 * SwitchFirst + Distance(at, goal);
 }
 
@@ -347,9 +370,7 @@ SearchResult Search::Run()
         root.game->Update();
         ++prefixSteps_;
     }
-    const kest::RandomEngine& random = kest::RandomEngine::global();
-    root.randomX = random.x();
-    root.randomCarry = random.carry();
+    root.random = kest::RandomEngine::global();
     startLives_ = root.game->GetPlayer()->stats.lives;
     const Tilemap& map = root.game->GetWorld().tilemap;
     if (!FindTile(map, 7, flag_)) {
@@ -363,6 +384,17 @@ SearchResult Search::Run()
             if (id == 9 || id == 10)
                 switches_.emplace_back(static_cast<int>(c), static_cast<int>(r));
         }
+    for (const Lift& lift : root.game->GetWorld().lifts) {
+        sf::Vector2f at(boost::rational_cast<float>(lift.startX), boost::rational_cast<float>(lift.startY));
+        sf::Vector2f low = at;
+        sf::Vector2f high = at;
+        for (const LiftWaypoint& point : lift.waypoints) {
+            at += sf::Vector2f(static_cast<float>(point.dx), static_cast<float>(point.dy));
+            low = sf::Vector2f(std::min(low.x, at.x), std::min(low.y, at.y));
+            high = sf::Vector2f(std::max(high.x, at.x), std::max(high.y, at.y));
+        }
+        liftPaths_.emplace_back(low, high - low);
+    }
     nodes_.push_back(std::move(root));
 
     std::priority_queue<Candidate> open;
