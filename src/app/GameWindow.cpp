@@ -60,7 +60,12 @@ void GameWindow::SetDefaultConfig(bool& fullscreen, std::uint32_t& frameMode, bo
     antialiasing = true;
     musicVolume = 100;
     soundVolume = 100;
-    bindings.assign(KeyActionCount, KeyBinding{});
+    bindings = DefaultKeyBindings();
+}
+
+std::vector<KeyBinding> GameWindow::DefaultKeyBindings()
+{
+    std::vector<KeyBinding> bindings(KeyActionCount);
     SetKeyBinding(bindings, KeyActionLeft, "Left", sf::Keyboard::Left);
     SetKeyBinding(bindings, KeyActionRight, "Right", sf::Keyboard::Right);
     SetKeyBinding(bindings, KeyActionUp, "Up", sf::Keyboard::Up);
@@ -72,6 +77,7 @@ void GameWindow::SetDefaultConfig(bool& fullscreen, std::uint32_t& frameMode, bo
     SetKeyBinding(bindings, KeyActionMine, "Mine", sf::Keyboard::A);
     SetKeyBinding(bindings, KeyActionPause, "Pause", sf::Keyboard::P);
     SetKeyBinding(bindings, KeyActionInterface, "Interface", sf::Keyboard::I);
+    return bindings;
 }
 
 bool GameWindow::CreateGameWindow()
@@ -115,13 +121,7 @@ bool GameWindow::BindKey(KeyAction action, sf::Keyboard::Key key)
 
 KeyAction GameWindow::ActionForKey(sf::Keyboard::Key key) const
 {
-    // A key SFML cannot name is no binding, even where actions are unbound.
-    if (key == sf::Keyboard::Unknown)
-        return KeyActionNone;
-    for (std::size_t i = 0; i < keyBindings.size(); ++i)
-        if (keyBindings[i].key == key)
-            return static_cast<KeyAction>(i);
-    return KeyActionNone;
+    return BoundAction(keyBindings, key);
 }
 
 void GameWindow::LoadConfig()

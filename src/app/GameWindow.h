@@ -47,6 +47,8 @@ public:
     std::uint32_t GetMusicVolume() const { return volumeChoices[selected[OptionMusicVolume]]; }
     std::uint32_t GetSoundVolume() const { return volumeChoices[selected[OptionSoundVolume]]; }
 
+    // The eleven actions with their names and default keys.
+    static std::vector<KeyBinding> DefaultKeyBindings();
     static void SetDefaultConfig(bool& fullscreen, std::uint32_t& frameMode, bool& antialiasing,
                                  std::uint32_t& musicVolume, std::uint32_t& soundVolume,
                                  std::vector<KeyBinding>& bindings);

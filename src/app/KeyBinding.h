@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The eleven bound actions; KeyActionNone (11) means none.
 enum KeyAction : std::uint32_t {
@@ -30,3 +31,24 @@ struct KeyBinding {
     std::string name;
     sf::Keyboard::Key key = sf::Keyboard::Unknown;
 };
+
+// The first action bound to the key; KeyActionNone when none is. A key SFML
+// cannot name is no binding, even where actions are unbound.
+inline KeyAction BoundAction(const std::vector<KeyBinding>& bindings, sf::Keyboard::Key key)
+{
+    if (key == sf::Keyboard::Unknown)
+        return KeyActionNone;
+    for (const KeyBinding& binding : bindings)
+        if (binding.key == key)
+            return static_cast<KeyAction>(binding.action);
+    return KeyActionNone;
+}
+
+// The key bound to the action; Unknown when it is unbound.
+inline sf::Keyboard::Key BoundKey(const std::vector<KeyBinding>& bindings, KeyAction action)
+{
+    for (const KeyBinding& binding : bindings)
+        if (binding.action == action)
+            return binding.key;
+    return sf::Keyboard::Unknown;
+}

@@ -43,10 +43,7 @@ KeyAction GameAppServices::ActionForKey(sf::Keyboard::Key key) const
 
 sf::Keyboard::Key GameAppServices::KeyForAction(KeyAction action) const
 {
-    for (const KeyBinding& binding : App().window->keyBindings)
-        if (binding.action == action)
-            return binding.key;
-    return sf::Keyboard::Unknown;
+    return BoundKey(App().window->keyBindings, action);
 }
 
 void GameAppServices::SetCursorVisible(bool visible)

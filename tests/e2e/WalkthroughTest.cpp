@@ -77,14 +77,7 @@ sf::Vector2f BackdropViewCorner(StateId state, sf::Vector2f windowSize)
 // file; its name is also its X keysym name ("Right", "P").
 std::string KeyNameFor(KeyAction action)
 {
-    bool fullscreen = false, antialiasing = false;
-    std::uint32_t frameMode = 0, music = 0, sound = 0;
-    std::vector<KeyBinding> bindings;
-    GameWindow::SetDefaultConfig(fullscreen, frameMode, antialiasing, music, sound, bindings);
-    for (const KeyBinding& binding : bindings)
-        if (binding.action == action)
-            return kest::toString(binding.key);
-    return "";
+    return kest::toString(BoundKey(GameWindow::DefaultKeyBindings(), action));
 }
 
 // --- Driving ---------------------------------------------------------------

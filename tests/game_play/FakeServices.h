@@ -24,20 +24,8 @@ public:
         return true;
     }
     bool IsKeyHeld(sf::Keyboard::Key key) const override { return held.count(key) != 0; }
-    KeyAction ActionForKey(sf::Keyboard::Key key) const override
-    {
-        for (const KeyBinding& binding : bindings)
-            if (key != sf::Keyboard::Unknown && binding.key == key)
-                return static_cast<KeyAction>(binding.action);
-        return KeyActionNone;
-    }
-    sf::Keyboard::Key KeyForAction(KeyAction action) const override
-    {
-        for (const KeyBinding& binding : bindings)
-            if (binding.action == action)
-                return binding.key;
-        return sf::Keyboard::Unknown;
-    }
+    KeyAction ActionForKey(sf::Keyboard::Key key) const override { return BoundAction(bindings, key); }
+    sf::Keyboard::Key KeyForAction(KeyAction action) const override { return BoundKey(bindings, action); }
     // Binds the key to the action alone, as the option screen does.
     void Bind(KeyAction action, sf::Keyboard::Key key)
     {
@@ -109,20 +97,9 @@ public:
     bool cursorVisible = true;
     bool showInterface = true;
     ProfileStore profiles;
-    std::vector<KeyBinding> bindings = DefaultBindings();
+    std::vector<KeyBinding> bindings = GameWindow::DefaultKeyBindings();
 
 private:
-    static std::vector<KeyBinding> DefaultBindings()
-    {
-        bool fullscreen;
-        std::uint32_t frameMode;
-        bool antialiasing;
-        std::uint32_t musicVolume;
-        std::uint32_t soundVolume;
-        std::vector<KeyBinding> defaults;
-        GameWindow::SetDefaultConfig(fullscreen, frameMode, antialiasing, musicVolume, soundVolume, defaults);
-        return defaults;
-    }
     static sf::Event KeyEvent(sf::Event::EventType type, sf::Keyboard::Key key)
     {
         sf::Event event;

@@ -1,5 +1,7 @@
 #include "levelrun/Replay.h"
 
+#include "app/GameWindow.h"
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -8,9 +10,6 @@
 namespace replay {
 
 namespace {
-
-const char* const ActionNames[ActionCount] = {"Left", "Right", "Up", "Down", "Jump", "Jetpack",
-                                              "Rocket", "Rolling Bomb", "Mine"};
 
 std::string Letters(HeldKeys keys)
 {
@@ -27,9 +26,10 @@ std::string Letters(HeldKeys keys)
 
 std::string LetterLegend()
 {
+    const std::vector<KeyBinding> bindings = GameWindow::DefaultKeyBindings();
     std::string text = "Keys:";
     for (std::size_t action = 0; action < ActionCount; ++action)
-        text += std::string(" ") + KeyLetters[action] + " " + ActionNames[action] + (action + 1 < ActionCount ? "," : "");
+        text += std::string(" ") + KeyLetters[action] + " " + bindings[action].name + (action + 1 < ActionCount ? "," : "");
     return text + "; - none.";
 }
 

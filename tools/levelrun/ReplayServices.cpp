@@ -16,15 +16,7 @@ sf::Event KeyEvent(sf::Event::EventType type, sf::Keyboard::Key key)
 
 }  // namespace
 
-ReplayServices::ReplayServices()
-{
-    bool fullscreen;
-    std::uint32_t frameMode;
-    bool antialiasing;
-    std::uint32_t musicVolume;
-    std::uint32_t soundVolume;
-    GameWindow::SetDefaultConfig(fullscreen, frameMode, antialiasing, musicVolume, soundVolume, bindings_);
-}
+ReplayServices::ReplayServices() : bindings_(GameWindow::DefaultKeyBindings()) {}
 
 void ReplayServices::Hold(HeldKeys keys)
 {
@@ -63,18 +55,12 @@ bool ReplayServices::IsKeyHeld(sf::Keyboard::Key key) const
 
 KeyAction ReplayServices::ActionForKey(sf::Keyboard::Key key) const
 {
-    for (const KeyBinding& binding : bindings_)
-        if (key != sf::Keyboard::Unknown && binding.key == key)
-            return static_cast<KeyAction>(binding.action);
-    return KeyActionNone;
+    return BoundAction(bindings_, key);
 }
 
 sf::Keyboard::Key ReplayServices::KeyForAction(KeyAction action) const
 {
-    for (const KeyBinding& binding : bindings_)
-        if (binding.action == action)
-            return binding.key;
-    return sf::Keyboard::Unknown;
+    return BoundKey(bindings_, action);
 }
 
 }  // namespace replay
