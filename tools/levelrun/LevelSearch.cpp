@@ -165,8 +165,9 @@ private:
     // Plays the macro on a copy of the node; `finishStep` is the macro step
     // (from 1) at which the level ended.
     Node Play(const Node& from, int macroIndex, Outcome& outcome, int& finishStep);
-    std::uint64_t Key(const Node& node) const;
-    double Score(const Node& node);
+    // Both take the node's WayTiles.
+    std::uint64_t Key(const Node& node, std::uint64_t tiles) const;
+    double Score(const Node& node, std::uint64_t tiles);
     // Tile moves from the player to the goal cell on the tiles' state.
     int Moves(const World& world, std::uint64_t tiles, sf::Vector2i goal, bool flying, const Player& player);
     replay::Replay Steps(int last, int macroIndex, int finishStep) const;
@@ -245,7 +246,7 @@ Node Search::Play(const Node& from, int macroIndex, Outcome& outcome, int& finis
     return node;
 }
 
-std::uint64_t Search::Key(const Node& node) const
+std::uint64_t Search::Key(const Node& node, std::uint64_t tiles) const
 {
     Game& game = *node.game;
     const Player& player = *game.GetPlayer();
@@ -261,7 +262,7 @@ std::uint64_t Search::Key(const Node& node) const
     Mix(hash, node.gotJetpack);
     Mix(hash, player.warpCounter / 10);
     World& world = game.GetWorld();
-    Mix(hash, static_cast<std::int64_t>(WayTiles(world.tilemap)));
+    Mix(hash, static_cast<std::int64_t>(tiles));
     // The lifts whose paths come near enough to matter, wherever they are on
     // them: waiting for a lift to come back tells states apart.
     for (std::size_t i = 0; i < world.lifts.size() && i < liftPaths_.size(); ++i) {
@@ -303,12 +304,11 @@ int Search::Moves(const World& world, std::uint64_t tiles, sf::Vector2i goal, bo
     return map->MovesFrom(player.x, player.y);
 }
 
-double Search::Score(const Node& node)
+double Search::Score(const Node& node, std::uint64_t tiles)
 {
     Game& game = *node.game;
     const Player& player = *game.GetPlayer();
     const World& world = game.GetWorld();
-    const std::uint64_t tiles = WayTiles(world.tilemap);
     const bool flying = player.stats.powerUpMode == PlayerStats::Jetpack;
     const sf::Vector2f at(player.x, player.y);
     double score = TileSize * (Player::MaxHearts - player.stats.hearts) + 0.05 * node.steps;
@@ -399,7 +399,7 @@ SearchResult Search::Run()
 
     std::priority_queue<Candidate> open;
     std::unordered_set<std::uint64_t> seen;
-    seen.insert(Key(nodes_[0]));
+    seen.insert(Key(nodes_[0], WayTiles(nodes_[0].game->GetWorld().tilemap)));
     const auto start = std::chrono::steady_clock::now();
     int current = 0;
     for (;;) {
@@ -414,9 +414,12 @@ SearchResult Search::Run()
                 result.steps = Steps(current, m, finishStep);
                 return result;
             }
-            if (outcome == Outcome::Lost || !seen.insert(Key(child)).second)
+            if (outcome == Outcome::Lost)
                 continue;
-            open.push(Candidate{Score(child), current, m});
+            const std::uint64_t tiles = WayTiles(child.game->GetWorld().tilemap);
+            if (!seen.insert(Key(child, tiles)).second)
+                continue;
+            open.push(Candidate{Score(child, tiles), current, m});
             ++nodes_[static_cast<std::size_t>(current)].pending;
         }
         if (nodes_[static_cast<std::size_t>(current)].pending == 0)
