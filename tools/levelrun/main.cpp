@@ -3,6 +3,7 @@
 // game, and writes them as a replay. It plays in a temporary folder that
 // holds a copy of the built level archive.
 #include "levelrun/LevelSearch.h"
+#include "levelrun/PlayFolder.h"
 #include "levelrun/Replay.h"
 #include "levelrun/ReplayRun.h"
 
@@ -17,38 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder with Data/Levels.vrk, the working directory while it lives.
-class PlayFolder {
-public:
-    PlayFolder() : previous_(fs::current_path())
-    {
-        std::string pattern = (fs::temp_directory_path() / "levelrun-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("Cannot make a temporary folder.");
-        path_ = pattern;
-        fs::create_directory(path_ / "Data");
-        fs::copy_file(VRENK_LEVELRUN_LEVELS, path_ / "Data" / "Levels.vrk");
-        fs::current_path(path_);
-    }
-    ~PlayFolder()
-    {
-        std::error_code ignored;
-        fs::current_path(previous_, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    PlayFolder(const PlayFolder&) = delete;
-    PlayFolder& operator=(const PlayFolder&) = delete;
-
-private:
-    fs::path previous_;
-    fs::path path_;
-};
-
 int Run(std::uint16_t world, std::uint16_t level, const fs::path& output)
 {
     const std::string name = std::to_string(world) + "-" + std::to_string(level);
     const auto start = std::chrono::steady_clock::now();
-    PlayFolder folder;
+    replay::PlayFolder folder({VRENK_LEVELRUN_LEVELS});
     const levelrun::SearchResult result = levelrun::SearchLevel(world, level);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     if (!result.found) {
