@@ -409,13 +409,16 @@ SearchResult Search::Run()
             Outcome outcome;
             int finishStep;
             const Node child = Play(nodes_[static_cast<std::size_t>(current)], m, outcome, finishStep);
+            ++result.moves;
             if (outcome == Outcome::Finished) {
                 result.found = true;
                 result.steps = Steps(current, m, finishStep);
                 return result;
             }
-            if (outcome == Outcome::Lost)
+            if (outcome == Outcome::Lost) {
+                ++result.deaths;
                 continue;
+            }
             const std::uint64_t tiles = WayTiles(child.game->GetWorld().tilemap);
             if (!seen.insert(Key(child, tiles)).second)
                 continue;

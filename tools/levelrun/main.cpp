@@ -8,6 +8,7 @@
 #include "levelrun/ReplayRun.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -18,6 +19,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The search's figures for a level, as its source records them.
+std::string DifficultyLine(const levelrun::SearchResult& result)
+{
+    char share[32];
+    std::snprintf(share, sizeof share, "%.1f", result.moves ? 100.0 * static_cast<double>(result.deaths) /
+                                                                  static_cast<double>(result.moves)
+                                                            : 0.0);
+    return "// Difficulty (levelrun): " + std::to_string(result.expanded) + " states expanded, " +
+           std::to_string(result.deaths) + " of " + std::to_string(result.moves) + " moves end in death (" + share +
+           " %).";
+}
+
 int Run(std::uint16_t world, std::uint16_t level, const fs::path& output)
 {
     const std::string name = std::to_string(world) + "-" + std::to_string(level);
@@ -26,8 +39,8 @@ int Run(std::uint16_t world, std::uint16_t level, const fs::path& output)
     const levelrun::SearchResult result = levelrun::SearchLevel(world, level);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     if (!result.found) {
-        std::cerr << "No way through level " << name << " found (" << result.expanded << " nodes, "
-                  << spent.count() << " s).\n";
+        std::cerr << "No way through level " << name << " found (" << spent.count() << " s).\n"
+                  << DifficultyLine(result) << "\n";
         return 1;
     }
     const replay::ReplayOutcome outcome = replay::PlayReplay(world, level, result.steps);
@@ -44,8 +57,9 @@ int Run(std::uint16_t world, std::uint16_t level, const fs::path& output)
                        "Made by: levelrun " + std::to_string(world) + " " + std::to_string(level) + " " + name +
                            ".replay"});
     replay::WriteReplayFile(output.string(), text);
-    std::cout << "Level " << name << ": level end at step " << outcome.levelEndStep << ", " << result.expanded
-              << " nodes, " << spent.count() << " s.\n";
+    std::cout << "Level " << name << ": level end at step " << outcome.levelEndStep << ", " << spent.count()
+              << " s.\n"
+              << DifficultyLine(result) << "\n";
     return 0;
 }
 
