@@ -24,7 +24,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
+#include <vector>
 #include <string>
 
 namespace {
@@ -167,6 +170,37 @@ TEST(TextureLayout, SceneryHoldsEveryFrameOfEveryKind)
                         "SceneryTypeTable kind " + Text(kind) + ", counter " + Text(piece.counter));
     }
     scenery.ExpectAllInsideAndPainted();
+}
+
+// Where the pictures of two kinds overlap without one holding the other, a
+// pixel painted for one shows as a stray fragment in the other: the shared
+// pixels stay empty.
+TEST(TextureLayout, SceneryKindsShareNoPaintedPixels)
+{
+    const layouttest::BuiltTexture& texture = layouttest::GetBuiltTexture(TextureScenery);
+    ASSERT_TRUE(texture.loaded) << texture.error;
+    std::vector<std::pair<sf::IntRect, std::int32_t>> frames;
+    for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
+        Scenery piece(kind, 100, 100, true);
+        const std::uint32_t period = SceneryAnimations[static_cast<std::size_t>(kind)].GetPeriod();
+        for (piece.counter = 0; piece.counter < 2 * period; ++piece.counter)
+            if (std::find(frames.begin(), frames.end(), std::make_pair(piece.GetTextureRect(), kind)) == frames.end())
+                frames.emplace_back(piece.GetTextureRect(), kind);
+    }
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        for (std::size_t j = i + 1; j < frames.size(); ++j) {
+            const sf::IntRect& a = frames[i].first;
+            const sf::IntRect& b = frames[j].first;
+            sf::IntRect shared;
+            if (frames[i].second == frames[j].second || !a.intersects(b, shared) || shared == a || shared == b)
+                continue;
+            int painted = 0;
+            for (int y = shared.top; y < shared.top + shared.height; ++y)
+                for (int x = shared.left; x < shared.left + shared.width; ++x)
+                    painted += texture.image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).a != 0;
+            EXPECT_EQ(painted, 0) << "kinds " << frames[i].second << " and " << frames[j].second << " share "
+                                  << layouttest::Describe(shared);
+        }
 }
 
 // What the screens and the head-up display cut from the menu texture

@@ -23,8 +23,10 @@
 //   16    26, 220, 40 x 21   4       scout drone (lab)
 //   17    66, 220, 40 x 21   4       bomber drone (lab)
 //   18    106, 220, 40 x 21  4       fast bomber drone (lab)
-//   lifts 146, 266 + 11 k, 52 x 11: 0 wooden (triggered), 1 steel (back and
-//         forth), 2 blue-lit steel (loop), 3 cracked red stone (drops)
+//   lifts 146, 266 + 11 k, 52 x 11, grey steel for every world: 0 with amber
+//         lamps (triggered), 1 riveted (back and forth), 2 blue-lit (loop),
+//         3 with yellow marks (drops)
+
 #include "SpriteArt.h"
 #include "TextureRegistry.h"
 
@@ -521,15 +523,15 @@ void Lift(Canvas& c, int kind)
 {
     Local l(c, 146, 266 + 11 * kind, 52, 11);
     switch (kind) {
-    case 0: {   // wooden planks bound with rope
-        l.Rect(0, 1, 52, 9, Rgb(150, 100, 50), 2.f);
-        for (int i = 1; i < 4; ++i)
-            l.Rect(float(13 * i), 1.f, 1.f, 9.f, Rgb(100, 65, 30));
-        l.Rect(1, 2, 50, 1.5f, Rgb(200, 150, 90));
-        for (float x : {6.f, 46.f}) {
-            l.Rect(x - 1.5f, 0.f, 3.f, 11.f, Rgb(210, 190, 130));
-            l.Rect(x - 1.5f, 4.f, 3.f, 1.f, Rgb(150, 130, 80));
-        }
+    // Plain grey steel for every world; the trim tells the kinds apart.
+    case 0: {   // steel with amber lamps at both ends: it moves once ridden
+        l.Rect(0, 1, 52, 9, Rgb(130, 134, 142), 2.f);
+        l.Rect(1, 2, 50, 2, Rgb(190, 194, 202));
+        l.Rect(1, 8, 50, 1, Rgb(85, 88, 96));
+        for (float x : {5.f, 47.f})
+            l.Circle(x, 6.f, 2.f, Rgb(255, 190, 60));
+        for (float x : {17.f, 26.f, 35.f})
+            l.Circle(x, 6.f, 1.f, Rgb(85, 88, 96));
         break;
     }
     case 1: {   // riveted steel
@@ -547,16 +549,14 @@ void Lift(Canvas& c, int kind)
             l.Rect(4.f + 8.f * float(i), 5.5f, 5.f, 2.f, Rgb(80, 200, 255), 1.f);
         break;
     }
-    default: {  // cracked red stone with warning marks
-        l.Rect(0, 1, 52, 9, Rgb(150, 60, 45), 2.f);
-        l.Rect(1, 2, 50, 2, Rgb(200, 100, 80));
+    default: {  // steel with yellow and black marks: it drops
+        l.Rect(0, 1, 52, 9, Rgb(120, 124, 132), 2.f);
+        l.Rect(1, 2, 50, 2, Rgb(180, 184, 192));
         for (int i = 0; i < 6; ++i)
             l.Polygon({{3.f + 8.f * float(i), 9.f}, {7.f + 8.f * float(i), 5.f}, {9.f + 8.f * float(i), 5.f},
                        {5.f + 8.f * float(i), 9.f}},
                       Rgb(240, 200, 40));
-        l.Line(20.f, 1.f, 23.f, 6.f, 0.9f, Rgb(70, 25, 20));
-        l.Line(23.f, 6.f, 21.f, 10.f, 0.9f, Rgb(70, 25, 20));
-        l.Line(38.f, 1.f, 36.f, 5.f, 0.9f, Rgb(70, 25, 20));
+        l.Rect(1, 9, 50, 1, Rgb(60, 60, 66));
         break;
     }
     }

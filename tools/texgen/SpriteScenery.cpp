@@ -153,11 +153,13 @@ void Pebbles(Canvas& c)
 
 void HangingIvy(Canvas& c)
 {
+    // The top-left 8 x 8 pixels of this rectangle are also the bottom right
+    // of the birch's (kind 1): they stay empty for both.
     Local l(c, 57, 88, 58, 39);
-    l.Line(1.f, 2.f, 57.f, 2.f, 2.f, Bark);
+    l.Line(11.f, 2.f, 57.f, 2.f, 2.f, Bark);
     Dice d(9u);
     for (int i = 0; i < 7; ++i) {
-        float x = 4.f + 8.f * float(i), len = 16.f + d.Range(0.f, 20.f);
+        float x = 14.f + 7.f * float(i), len = 16.f + d.Range(0.f, 20.f);
         l.Line(x, 2.f, x + 1.f, len, 1.f, Rgb(60, 110, 40));
         for (float y = 6.f; y < len; y += 5.f) {
             float side = (int(y) / 5) % 2 ? 1.f : -1.f;

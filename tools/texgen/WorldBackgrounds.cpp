@@ -175,20 +175,21 @@ void PaintLab(Canvas& c)
         for (int x = 20; x < W; x += 64)
             c.FillRect({x, y - 1, 5, thick + 2}, Scale(col, 0.7f));
     };
+    // Only near the ceiling: the picture stays fixed on the screen while the
+    // play field scrolls past it, so nothing low in it may read as a floor.
     pipe(24, 8, Rgb(96, 110, 126));
     pipe(36, 4, Rgb(120, 90, 70));
-    pipe(150, 10, Rgb(86, 100, 118));
     // Vertical conduits.
     for (int x : {56, 184}) {
         c.FillRect({x, 0, 6, H}, Rgb(54, 64, 80));
         c.FillRect({x + 1, 0, 2, H}, Rgb(84, 98, 116));
     }
-    // A warning stripe along the floor.
-    PaintPixels(c, {0, 172, W, 8}, [](int x, int) {
-        return ((x / 8) % 2) ? Rgb(70, 70, 60) : Rgb(150, 130, 60);
-    });
-    c.FillRect({0, 180, W, H - 180}, Rgb(40, 46, 58));
-    c.FillRect({0, 171, W, 1}, Rgb(30, 34, 42));
+    // Small junction boxes on the conduits, low on the wall.
+    for (int x : {56, 184}) {
+        c.FillRect({x - 4, 158, 14, 12}, Rgb(70, 82, 100));
+        c.FillRect({x - 3, 159, 12, 1}, Rgb(110, 126, 146));
+        c.FillCircle(float(x + 3), 164.f, 1.5f, Rgb(140, 220, 120, 200));
+    }
 }
 
 const TextureRegistration forest{"Gfx/Background1.png", W, H, PaintForest};

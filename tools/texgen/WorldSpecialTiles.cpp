@@ -341,22 +341,25 @@ void SwitchedBlock(Canvas& c, int row)
     // Rows: 0 solid, 1 .. 7 from ghost to solid, 8 ghost.
     float solid = row == 0 ? 1.f : (row == 8 ? 0.f : float(row) / 8.f);
     Local l(c, 4, row);
-    sf::Color face = Rgb(70, 110, 230);
+    // One picture for every world: a plain grey block, neither wood, rock
+    // nor lab steel, with a warm light in its power sign.
+    sf::Color face = Rgb(128, 130, 136);
+    sf::Color sign = Rgb(250, 220, 140);
     // Ghost: a dashed outline around a faint fill.
     BlendPixels(c, l.R(0, 0, 36, 36), [&](int x, int y) {
         bool rim = x < 2 || y < 2 || x > 33 || y > 33;
         bool dash = ((x + y) / 4) % 2 == 0;
         if (rim)
-            return dash ? Rgb(160, 200, 255, 230) : Rgb(30, 40, 90, 200);
-        return Rgb(90, 130, 240, 70);
+            return dash ? Rgb(235, 235, 230, 230) : Rgb(50, 50, 55, 200);
+        return Rgb(200, 200, 200, 60);
     });
     if (solid > 0.f) {
         Canvas block(T, T);
         block.FillRect({0, 0, T, T}, Ink);
         Bevel(block, {1, 1, T - 2, T - 2}, face, 3);
-        block.FillCircle(18, 18, 7.f, Shade(face, 0.5f));
-        block.FillRing(18, 18, 7.f, 4.5f, Rgb(200, 225, 255));
-        block.FillRect({17, 9, 2, 8}, Rgb(200, 225, 255));
+        block.FillCircle(18, 18, 7.f, Shade(face, 0.45f));
+        block.FillRing(18, 18, 7.f, 4.5f, sign);
+        block.FillRect({17, 9, 2, 8}, sign);
         ScaleAlpha(block, {0, 0, T, T}, solid);
         c.Paste(block, {0, 0, T, T}, int(l.x0), int(l.y0));
     }
@@ -392,7 +395,9 @@ void OneWay(Canvas& c, int column, int frame)
     if (id == 19) dy = -1;
     if (id == 20) dy = 1;
     Local l(c, column, frame);
-    BlendPixels(c, l.R(0, 0, 36, 36), [](int, int) { return Rgb(80, 200, 120, 60); });
+    // One picture for every world: a faint white field with white chevrons
+    // and a grey bar.
+    BlendPixels(c, l.R(0, 0, 36, 36), [](int, int) { return Rgb(220, 222, 228, 50); });
     // Chevrons pointing the way, scrolling along it; 12 px apart.
     float shift = 12.f * float(frame) / 7.f;
     for (int k = -1; k < 4; ++k) {
@@ -405,7 +410,7 @@ void OneWay(Canvas& c, int column, int frame)
         };
         std::vector<sf::Vector2f> chevron = {place(s - 4, -9), place(s + 2, 0), place(s - 4, 9), place(s - 8, 9),
                                              place(s - 2, 0), place(s - 8, -9)};
-        c.FillPolygon(chevron, Rgb(170, 255, 190, 200));
+        c.FillPolygon(chevron, Rgb(240, 242, 246, 190));
     }
     // The solid bar on the side it blocks.
     sf::IntRect bar = dx < 0 ? l.R(0, 0, 5, 36) : dx > 0 ? l.R(31, 0, 5, 36) : dy < 0 ? l.R(0, 0, 36, 5) : l.R(0, 31, 36, 5);
@@ -415,7 +420,7 @@ void OneWay(Canvas& c, int column, int frame)
         inner = {bar.left + 1, bar.top, bar.width - 2, bar.height};
     else
         inner = {bar.left, bar.top + 1, bar.width, bar.height - 2};
-    Bevel(c, inner, Rgb(60, 170, 90), 1);
+    Bevel(c, inner, Rgb(130, 132, 138), 1);
 }
 
 void Coin(Canvas& c, int frame)
