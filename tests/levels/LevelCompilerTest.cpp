@@ -128,6 +128,52 @@ TEST(LevelCompilerTest, BorderContentsAreWarnedAbout)
     EXPECT_EQ(warnings[0], "test.lvl:19: warning: column 2: tile 16 lies in the two-tile border and becomes a border block");
 }
 
+TEST(LevelCompilerTest, FloorUnderALiquidIsWarnedAbout)
+{
+    std::vector<std::string> warnings;
+    const std::string map =
+        "##########\n"
+        "##########\n"
+        "##1.*...##\n"
+        "##CaWE..##\n"
+        "######~~##\n"
+        "##########\n"
+        "##########\n";
+    Compile(Source(map, "legend\n~ = tile 198\nend\n"), &warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "test.lvl:23: warning: column 7: a floor under a liquid shows as a strip below it (to "
+                           "column 8): use a ground tile without a floor there");
+}
+
+// A background piece placed "behind" is moved by half the camera of a player
+// walking rightwards past it on its floor, so that it shows there: at the
+// map's left end the camera stands at 0 across, at its right end at the map's
+// width less the window's; its height follows the floor, within the map.
+TEST(LevelCompilerTest, BackgroundBehindShowsWhereItStands)
+{
+    std::vector<std::string> rows(30, std::string(60, '#'));
+    for (int y = 2; y < 28; ++y)
+        rows[static_cast<std::size_t>(y)].replace(2, 56, std::string(56, '.'));
+    rows[27][3] = 'C';
+    rows[27][10] = 'E';
+    rows[20][4] = 'T';
+    rows[20][6] = 'U';
+    rows[27][50] = 'T';
+    std::string map;
+    for (const std::string& row : rows)
+        map += row + "\n";
+    const levelc::CompiledLevel level = Compile(Source(map, "legend\nT = bg 1 behind\nU = bg 1\nend\n"));
+    ASSERT_EQ(level.sections.size(), 6u);
+    ASSERT_EQ(level.sections[5].name, "Background Scenery");
+    // The birch is 96 pixels high; the map 2160 x 1080 pixels.
+    const std::vector<std::vector<std::string>> expected = {
+        {"1", "162", "580", "1"},   // camera (0, 256): its floor at 756
+        {"1", "234", "708", "1"},   // not behind: where it stands in the map
+        {"1", "1250", "804", "1"},  // camera (1136, 312): as far as the map goes
+    };
+    EXPECT_EQ(level.sections[5].lines, expected);
+}
+
 struct BadSource {
     const char* what;
     std::string text;
@@ -183,6 +229,8 @@ TEST(LevelCompilerTest, RefusesWhatTheGameWouldRefuse)
          "test.lvl:22: column 4: a lift of kind 0 needs a path (Missing waypoints at dynamic lifts.)"},
         {"sign text that would break the line", Source(GoodMap, "legend\nx = tile 23 text \"a;b\"\nend\n"),
          "test.lvl:15: a sign text cannot hold ';', '{', '}' or '\"'"},
+        {"foreground piece behind", Source(GoodMap, "legend\nx = fg 1 behind\nend\n"),
+         "test.lvl:15: only background scenery (bg) stands \"behind\""},
         {"unknown legend word", Source(GoodMap, "legend\nx = tile 100 shiny\nend\n"),
          "test.lvl:15: unknown word \"shiny\" in the legend"},
         {"a character defined twice", Source(GoodMap, "legend\nL = tile 100\nend\n"),

@@ -6,11 +6,14 @@
 #include "game/ItemKind.h"
 #include "game/LevelCheck.h"
 #include "game/LiftTypeTable.h"
+#include "game/Player.h"
 #include "game/SceneryTypeTable.h"
 #include "game/Tile.h"
 #include "game/TileFlags.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -23,6 +26,9 @@ constexpr std::int32_t TileSize = 36;
 constexpr std::uint32_t SurfaceFlags = TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope | TileFlag::Fading;
 constexpr std::int32_t BackgroundCount = 3;
 constexpr std::int32_t TriggeredDropLift = 3;
+// The game's window, in pixels.
+constexpr float ViewWidth = 1024;
+constexpr float ViewHeight = 768;
 
 enum TileIds : std::uint32_t {
     ItemBlockId = 1,
@@ -90,6 +96,7 @@ public:
         CheckSize();
         CheckLegend();
         ReadCells();
+        CheckFloorsUnderLiquids();
         CompiledLevel level;
         level.world = source_.world;
         level.level = source_.level;
@@ -212,6 +219,28 @@ private:
         }
     }
 
+    // The game keeps a floor unless a solid tile lies on it, so one under a
+    // liquid shows as a strip below the liquid: one warning per run of such
+    // cells in a row.
+    void CheckFloorsUnderLiquids()
+    {
+        auto under = [this](std::int32_t x, std::int32_t y) {
+            const LegendEntry& entry = *CellAt(x, y).entry;
+            return y > 0 && entry.floorId >= 0 && (GetTileFlags(entry.tileId) & SurfaceFlags) &&
+                   (GetTileFlags(CellAt(x, y - 1).entry->tileId) & TileFlag::Deadly);
+        };
+        for (std::int32_t y = 1; y < height_; ++y)
+            for (std::int32_t x = 0; x < width_; ++x) {
+                if (!under(x, y) || (x > 0 && under(x - 1, y)))
+                    continue;
+                std::int32_t last = x;
+                while (last + 1 < width_ && under(last + 1, y))
+                    ++last;
+                WarnAt(CellAt(x, y), "a floor under a liquid shows as a strip below it (to column " +
+                                         std::to_string(last + 1) + "): use a ground tile without a floor there");
+            }
+    }
+
     std::vector<std::vector<std::string>> EnemyLines() const
     {
         std::vector<std::vector<std::string>> lines;
@@ -310,6 +339,22 @@ private:
         return lines;
     }
 
+    // The camera (the view's top-left corner, in whole pixels) while the
+    // player walks rightwards past (x, floor) on a floor at that height: the
+    // camera keeps the player at the right and bottom edges of its dead zone
+    // (50 pixels right of the window's centre, 100 below it) and stays
+    // inside the map.
+    sf::Vector2f CameraBeside(float x, float floor) const
+    {
+        const float mapWidth = static_cast<float>(width_ * TileSize);
+        const float mapHeight = static_cast<float>(height_ * TileSize);
+        const float playerY = floor - Player::Height / 2;
+        sf::Vector2f camera(x - (ViewWidth / 2 + 50), playerY - (ViewHeight / 2 + 100));
+        camera.x = std::min(std::max(camera.x, 0.f), mapWidth - ViewWidth);
+        camera.y = std::min(std::max(camera.y, 0.f), mapHeight - ViewHeight);
+        return sf::Vector2f(std::floor(camera.x + 0.5f), std::floor(camera.y + 0.5f));
+    }
+
     std::vector<std::vector<std::string>> SceneryLines(bool foreground) const
     {
         std::vector<std::vector<std::string>> lines;
@@ -318,8 +363,13 @@ private:
                 if (piece.foreground != foreground)
                     continue;
                 const float height = static_cast<float>(SceneryTypeTable::Get(piece.kind).textureRect.height);
-                const float x = static_cast<float>(cell.x * TileSize + TileSize / 2) + piece.offsetX;
-                const float y = static_cast<float>((cell.y + 1) * TileSize) - height / 2 + piece.offsetY;
+                float x = static_cast<float>(cell.x * TileSize + TileSize / 2) + piece.offsetX;
+                float y = static_cast<float>((cell.y + 1) * TileSize) - height / 2 + piece.offsetY;
+                if (piece.behind) {
+                    const sf::Vector2f camera = CameraBeside(x, y + height / 2);
+                    x -= std::floor(camera.x / 2 + 0.5f);
+                    y -= std::floor(camera.y / 2 + 0.5f);
+                }
                 lines.push_back({Number(piece.kind), Float(x), Float(y), piece.facingRight ? "1" : "0"});
             }
         return lines;

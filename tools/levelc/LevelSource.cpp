@@ -239,6 +239,10 @@ LegendEntry ParseLegendLine(const std::string& raw, const SourcePlace& place)
                 } else if (clauses.TakeIf("offset")) {
                     piece.offsetX = clauses.TakeFloat("a scenery offset");
                     piece.offsetY = clauses.TakeFloat("a scenery offset");
+                } else if (clauses.TakeIf("behind")) {
+                    if (piece.foreground)
+                        clauses.Fail("only background scenery (bg) stands \"behind\"");
+                    piece.behind = true;
                 } else {
                     break;
                 }

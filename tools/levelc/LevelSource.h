@@ -24,12 +24,16 @@ struct EnemySpec {
 };
 
 // A piece of scenery standing in a map cell, moved by an offset in pixels.
+// A background piece placed "behind" is put where it shows standing in that
+// cell while the player walks past it there, although its layer moves by
+// half the camera.
 struct ScenerySpec {
     bool foreground = true;
     std::int32_t kind = 0;
     bool facingRight = true;
     float offsetX = 0;
     float offsetY = 0;
+    bool behind = false;
 };
 
 // A lift whose top lies on the top of its map cell; its path in pixels.
@@ -71,6 +75,7 @@ struct LegendEntry {
 //   legend
 //   # = tile 100 floor 0
 //   E = enemy 0 left group a
+//   T = bg 1 behind
 //   | = wake a
 //   end
 //   map
