@@ -27,13 +27,14 @@
 // fire). Each macro is played on a copy of the game state it starts from,
 // with the random engine put back to that state's draw, so every path can
 // be written down as plain held keys. Results are told apart by the
-// player's place, speed and power-up and by the few tiles and lifts that
-// change the way on. The best is the one with the fewest tile moves to the
-// goal (WayMap): the jetpack while the level holds one that the path has not
-// picked up yet, then the flag; a switch not yet pressed while the goal
-// cannot be reached. A step that brings the goal on (the jetpack block hit,
-// a switch pressed) ranks ahead of all that have not made it, however far
-// the next goal is.
+// player's place, speed and power-up, by the few tiles that change the way
+// on, and by the lifts and live enemies near the player, so that waiting
+// for one to come or to pass is a step on. The best is the one with the
+// fewest tile moves to the goal (WayMap): the jetpack while the level holds
+// one that the path has not picked up yet, then the flag; a switch not yet
+// pressed while the goal cannot be reached. A step that brings the goal on
+// (the jetpack block hit, a switch pressed) ranks ahead of all that have not
+// made it, however far the next goal is.
 namespace levelrun {
 
 namespace {
@@ -51,6 +52,7 @@ constexpr HeldKeys HoldJetpack = Bit(KeyActionJetpack);
 constexpr double TimeLimitSeconds = 120;
 constexpr float TileSize = 36;
 constexpr float LiftNear = 10 * TileSize;
+constexpr float EnemyNear = 6 * TileSize;
 // Nodes still on the way to a switch rank behind every node that can reach
 // its goal; nodes still short of the jetpack rank behind every node that
 // has it, and before its block is hit behind every node with the suit out.
@@ -274,6 +276,13 @@ std::uint64_t Search::Key(const Node& node, std::uint64_t tiles) const
             Mix(hash, Coarse(at.y, TileSize));
         }
     }
+    // The live enemies close by, wherever they are: waiting for one to pass
+    // tells states apart.
+    for (const Enemy& enemy : world.enemies)
+        if (enemy.IsAlive() && std::abs(enemy.x - player.x) < EnemyNear && std::abs(enemy.y - player.y) < EnemyNear) {
+            Mix(hash, Coarse(enemy.x, TileSize));
+            Mix(hash, Coarse(enemy.y, TileSize));
+        }
     // The jetpack: its block open or shut, the suit where it flies.
     if (levelHasJetpack_) {
         const Tile& block = world.tilemap.At(Coarse(jetpackBlock_.x, TileSize), Coarse(jetpackBlock_.y, TileSize));
