@@ -1,2 +1,3 @@
-vrenk_test(levels LIBS vrenk_game vrenk_levelc)
-add_dependencies(test_levels content_levels)
+find_package(Freetype REQUIRED)
+vrenk_test(levels LIBS vrenk_game vrenk_levelc vrenk_replay vrenk_foxp Freetype::Freetype)
+add_dependencies(test_levels content)

@@ -1,0 +1,407 @@
+// The playing levels as a player sees them while their recorded runs play:
+// the background scenery stands on the ground behind the play, glowing
+// background pieces are never covered by tiles, and every sign's text fits
+// its box as written and stays clear of the tiles around it.
+//
+// The camera is followed as the renderer follows the player (a dead zone of
+// 100 by 200 pixels in the 1024 by 768 window, clamped to the map), and the
+// background scenery shows in the layer that moves by half the camera.
+
+#include "game/GamePhase.h"
+#include "game/Game.h"
+#include "game/LevelLoader.h"
+#include "game/Player.h"
+#include "game/Scenery.h"
+#include "game/SceneryTypeTable.h"
+#include "game/TextProperty.h"
+#include "game/TileFlags.h"
+#include "game/World.h"
+#include "levelrun/Replay.h"
+#include "levelrun/ReplayRun.h"
+#include "levelrun/ReplayServices.h"
+
+#include "content/BuiltArchive.h"
+#include "support/TempDataDir.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr float TileSize = 36;
+constexpr float ViewWidth = 1024;
+constexpr float ViewHeight = 768;
+
+struct Level {
+    std::uint16_t world;
+    std::uint16_t level;
+};
+
+std::string Name(const Level& level) { return std::to_string(level.world) + "-" + std::to_string(level.level); }
+
+float Round(float v) { return std::floor(v + 0.5f); }
+
+// The play field's camera as the renderer moves it: the top-left corner of
+// the view, in whole pixels.
+class Camera {
+public:
+    Camera(float mapWidth, float mapHeight) : mapWidth_(mapWidth), mapHeight_(mapHeight) {}
+
+    void Reset(float x, float y)
+    {
+        exact_ = Clamp({x - ViewWidth / 2, y - ViewHeight / 2});
+        view_ = {Round(exact_.x), Round(exact_.y)};
+    }
+    void Follow(float x, float y)
+    {
+        const float marginX = ViewWidth / 2 - 50;
+        const float marginY = ViewHeight / 2 - 100;
+        if (x > view_.x + ViewWidth - marginX)
+            exact_.x = x - (ViewWidth - marginX);
+        else if (x < view_.x + marginX)
+            exact_.x = x - marginX;
+        if (y > view_.y + ViewHeight - marginY)
+            exact_.y = y - (ViewHeight - marginY);
+        else if (y < view_.y + marginY)
+            exact_.y = y - marginY;
+        exact_ = Clamp(exact_);
+        view_ = {Round(exact_.x), Round(exact_.y)};
+    }
+    sf::Vector2f View() const { return view_; }
+private:
+    sf::Vector2f Clamp(sf::Vector2f c) const
+    {
+        c.x = std::min(std::max(c.x, 0.f), mapWidth_ - ViewWidth);
+        c.y = std::min(std::max(c.y, 0.f), mapHeight_ - ViewHeight);
+        return c;
+    }
+
+    float mapWidth_;
+    float mapHeight_;
+    sf::Vector2f exact_;
+    sf::Vector2f view_;
+};
+
+// Where a background piece shows on the play field: its layer moves by half
+// the camera, each in whole pixels.
+sf::Vector2f ShownAt(const Scenery& piece, sf::Vector2f view)
+{
+    return piece.GetPosition() + view - sf::Vector2f(Round(view.x * 0.5f), Round(view.y * 0.5f));
+}
+
+// A level loaded as the game loads it, with the player's place and the
+// camera at every step of its recorded run.
+struct PlayedLevel {
+    World world;
+    std::vector<Scenery> foreground;
+    std::vector<Scenery> background;
+    short backgroundIndex = -1;
+    std::vector<sf::Vector2f> player;
+    std::vector<sf::Vector2f> views;
+};
+
+void Play(const Level& level, PlayedLevel& played)
+{
+    LevelLoader loader(&played.world, &played.foreground, &played.background, &played.backgroundIndex);
+    ASSERT_NO_THROW(loader.Load(level.world, level.level)) << Name(level);
+    played.world.tilemap.InitBorder();
+
+    const std::string file = std::string(VRENK_SOURCE_DIR) + "/content/levels/" + Name(level) + ".replay";
+    replay::Replay steps;
+    ASSERT_NO_THROW(steps = replay::ReadReplayFile(file)) << file;
+    replay::ReplayServices services;
+    std::unique_ptr<Game> game = replay::StartReplayGame(services, level.world, level.level);
+    const Tilemap& map = played.world.tilemap;
+    Camera camera(static_cast<float>(map.Columns()) * TileSize, static_cast<float>(map.Rows()) * TileSize);
+    bool started = false;
+    for (const replay::HeldKeys keys : steps) {
+        services.Hold(keys);
+        game->Update();
+        if (game->GetPhase() != PhasePlaying)
+            continue;
+        const Player& player = *game->GetPlayer();
+        if (!started)
+            camera.Reset(player.x, player.y);
+        started = true;
+        camera.Follow(player.x, player.y);
+        played.player.emplace_back(player.x, player.y);
+        played.views.push_back(camera.View());
+    }
+    ASSERT_FALSE(played.player.empty()) << Name(level) << ": the run never plays";
+}
+
+// Tiles that read as ground or terrain: what a piece may stand on, and what
+// must not cover it.
+bool IsTerrain(std::uint32_t id)
+{
+    const std::uint32_t flags = GetTileFlags(id);
+    if (flags & (TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope | TileFlag::Fading | TileFlag::Deadly))
+        return true;
+    return (id >= 1 && id <= 4) || (id >= 11 && id <= 14) || (id >= 17 && id <= 20);
+}
+
+// Tiles drawn at all (the enemy barrier and the border are hidden in play).
+bool IsDrawn(std::uint32_t id) { return id != 0 && id != 22 && id != 24; }
+
+std::uint32_t IdAt(const Tilemap& map, float x, float y)
+{
+    if (x < 0 || y < 0)
+        return 0;
+    return map.AtOrEmpty(static_cast<std::uint32_t>(x / TileSize), static_cast<std::uint32_t>(y / TileSize)).id;
+}
+
+// The first tile of the kind that `test` accepts overlapping the rectangle
+// (edges excluded), as "id at (column, row)"; empty when there is none.
+template <typename Test>
+std::string FirstTileIn(const Tilemap& map, sf::FloatRect r, Test test)
+{
+    if (r.width <= 0 || r.height <= 0)
+        return std::string();
+    const int c0 = static_cast<int>(std::floor(r.left / TileSize));
+    const int c1 = static_cast<int>(std::ceil((r.left + r.width) / TileSize)) - 1;
+    const int r0 = static_cast<int>(std::floor(r.top / TileSize));
+    const int r1 = static_cast<int>(std::ceil((r.top + r.height) / TileSize)) - 1;
+    for (int c = std::max(c0, 0); c <= c1; ++c)
+        for (int row = std::max(r0, 0); row <= r1; ++row) {
+            const std::uint32_t id = map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(row)).id;
+            if (test(id))
+                return "tile " + std::to_string(id) + " at (" + std::to_string(c) + ", " + std::to_string(row) + ")";
+        }
+    return std::string();
+}
+
+std::string Describe(const Scenery& piece)
+{
+    std::ostringstream out;
+    out << "background kind " << piece.kind << " at (" << piece.x << ", " << piece.y << ")";
+    return out.str();
+}
+
+bool Glows(std::int32_t kind)
+{
+    for (std::int32_t glowing : {19, 29, 30, 31, 32, 33, 42})
+        if (kind == glowing)
+            return true;
+    return false;
+}
+
+// How far a piece's foot may sink behind the ground in front of it, and how
+// far above the ground it may end.
+constexpr float Sink = 14;
+constexpr float Float = 6;
+// How near the player a background piece shows while it has to stand: a
+// quarter of the window's width to either side.
+constexpr float Near = 256;
+
+class LevelView : public ::testing::TestWithParam<Level> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_GE(dir.CopyBuiltArchives(), 1);
+        Play(GetParam(), level);
+    }
+
+    testsupport::TempDataDir dir;
+    PlayedLevel level;
+};
+
+std::string TestName(const ::testing::TestParamInfo<Level>& param)
+{
+    return "Level" + std::to_string(param.param.world) + "_" + std::to_string(param.param.level);
+}
+
+// While the player is near where it shows, each background piece stands on
+// the ground under it, its foot at most a little behind the ground, and no
+// platform, wall or cliff hides a part of it. (Farther away it slides over
+// the ground at half the camera's speed, as far scenery does.)
+TEST_P(LevelView, BackgroundSceneryStandsOnTheGround)
+{
+    const Tilemap& map = level.world.tilemap;
+    for (const Scenery& piece : level.background) {
+        const sf::IntRect rect = SceneryTypeTable::Get(piece.kind).textureRect;
+        const float w = static_cast<float>(rect.width);
+        const float h = static_cast<float>(rect.height);
+        // What is wrong with the piece as it shows with the camera of step i.
+        auto fault = [&](std::size_t i) -> std::string {
+            const sf::Vector2f at = ShownAt(piece, level.views[i]);
+            const float left = at.x - w / 2;
+            const float bottom = at.y + h / 2;
+            const std::string cover = FirstTileIn(map, {left + 2, bottom - h + 2, w - 4, h - 2 - Sink}, IsTerrain);
+            if (!cover.empty())
+                return "is partly hidden by " + cover;
+            // The ground under its foot at a quarter, half and three
+            // quarters of its width: the highest gap counts.
+            float gap = -Sink;
+            for (const float x : {left + w / 4, at.x, left + 3 * w / 4}) {
+                float ground = bottom - Sink;
+                while (ground < static_cast<float>(map.Rows()) * TileSize && !IsTerrain(IdAt(map, x, ground)))
+                    ground = (std::floor(ground / TileSize) + 1) * TileSize;
+                gap = std::max(gap, std::floor(ground / TileSize) * TileSize - bottom);
+            }
+            if (gap > Float)
+                return "its foot ends " + std::to_string(static_cast<int>(gap)) + " px above the ground";
+            return std::string();
+        };
+        // The steps at which it shows near the player; the nearest one when
+        // it never does.
+        auto distance = [&](std::size_t i) { return std::abs(ShownAt(piece, level.views[i]).x - level.player[i].x); };
+        std::size_t nearest = 0;
+        for (std::size_t i = 0; i < level.player.size(); ++i)
+            if (distance(i) < distance(nearest))
+                nearest = i;
+        for (std::size_t i = 0; i < level.player.size(); ++i) {
+            if (i != nearest && distance(i) > Near)
+                continue;
+            const std::string problem = fault(i);
+            if (problem.empty())
+                continue;
+            const sf::Vector2f at = ShownAt(piece, level.views[i]);
+            ADD_FAILURE() << Name(GetParam()) << ": " << Describe(piece) << ", seen at (" << at.x << ", " << at.y
+                          << ") with the camera at (" << level.views[i].x << ", " << level.views[i].y
+                          << ") while the player is at (" << level.player[i].x << ", " << level.player[i].y
+                          << "), " << problem;
+            break;
+        }
+    }
+}
+
+// A glowing background piece adds its glow over the finished picture, tiles
+// included: none ever shows where a tile is drawn over it.
+TEST_P(LevelView, GlowingBackgroundIsNeverCovered)
+{
+    const Tilemap& map = level.world.tilemap;
+    for (const Scenery& piece : level.background) {
+        if (!Glows(piece.kind))
+            continue;
+        const sf::IntRect rect = SceneryTypeTable::Get(piece.kind).textureRect;
+        const float w = static_cast<float>(rect.width);
+        const float h = static_cast<float>(rect.height);
+        for (std::size_t i = 0; i < level.views.size(); ++i) {
+            const sf::Vector2f view = level.views[i];
+            const sf::Vector2f at = ShownAt(piece, view);
+            const sf::FloatRect box(at.x - w / 2 + 2, at.y - h / 2 + 2, w - 4, h - 4);
+            if (!box.intersects({view.x, view.y, ViewWidth, ViewHeight}))
+                continue;
+            const std::string cover = FirstTileIn(map, box, IsDrawn);
+            EXPECT_TRUE(cover.empty()) << Name(GetParam()) << ": " << Describe(piece) << " glows through " << cover
+                                       << " with the camera at (" << view.x << ", " << view.y << ")";
+            if (!cover.empty())
+                break;
+        }
+    }
+}
+
+// Glyph advances of the game's font as the game's text measure takes them
+// (the font's own advances at the pixel size, hinted, without kerning).
+class FontMeasure {
+public:
+    FontMeasure(const std::string& bytes, unsigned size) : bytes_(bytes)
+    {
+        ok_ = FT_Init_FreeType(&library_) == 0 &&
+              FT_New_Memory_Face(library_, reinterpret_cast<const FT_Byte*>(bytes_.data()),
+                                 static_cast<FT_Long>(bytes_.size()), 0, &face_) == 0 &&
+              FT_Set_Pixel_Sizes(face_, 0, size) == 0;
+    }
+    ~FontMeasure()
+    {
+        if (face_)
+            FT_Done_Face(face_);
+        if (library_)
+            FT_Done_FreeType(library_);
+    }
+    FontMeasure(const FontMeasure&) = delete;
+    FontMeasure& operator=(const FontMeasure&) = delete;
+
+    bool Ok() const { return ok_; }
+    float LineSpacing() const { return static_cast<float>(face_->size->metrics.height) / 64.f; }
+    float Width(const std::string& text) const
+    {
+        float width = 0;
+        for (const unsigned char c : text)
+            if (FT_Load_Char(face_, c, FT_LOAD_TARGET_NORMAL | FT_LOAD_FORCE_AUTOHINT) == 0)
+                width += static_cast<float>(face_->glyph->metrics.horiAdvance) / 64.f;
+        return width;
+    }
+
+private:
+    std::string bytes_;
+    FT_Library library_ = nullptr;
+    FT_Face face_ = nullptr;
+    bool ok_ = false;
+};
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, separator))
+        parts.push_back(part);
+    return parts;
+}
+
+// The sign's text box: 180 by 100 pixels, 14-pixel text, centred on the
+// sign's centre raised by 35 pixels, its lines pushed to the bottom.
+constexpr float BoxWidth = 180;
+constexpr float BoxHeight = 100;
+constexpr unsigned TextSize = 14;
+
+// Every sign shows its lines as written, none broken by the box or cut off
+// at its bottom, and the words stand clear of the tiles around the sign.
+TEST_P(LevelView, SignsFitTheirBox)
+{
+    foxp::Archive archive;
+    archive.Open(contenttest::BuiltArchivePath(2), contenttest::ResourcePassword());
+    const FontMeasure font(contenttest::ReadEntry(archive, "Brlnsdb.ttf"), TextSize);
+    ASSERT_TRUE(font.Ok());
+    const float spacing = font.LineSpacing();
+    const float space = font.Width(" ");
+
+    const Tilemap& map = level.world.tilemap;
+    for (std::uint32_t column = 0; column < map.Columns(); ++column)
+        for (std::uint32_t row = 0; row < map.Rows(); ++row) {
+            const Tile& sign = map.AtOrEmpty(column, row);
+            if (sign.id != 23)
+                continue;
+            const std::string text = sign.GetTextProperty().text;
+            const std::string where = Name(GetParam()) + ": the sign at (" + std::to_string(column) + ", " +
+                                      std::to_string(row) + ") \"" + text + "\"";
+            const std::vector<std::string> lines = Split(text, '\n');
+            ASSERT_FALSE(lines.empty()) << where;
+            EXPECT_LE(spacing * static_cast<float>(lines.size()), BoxHeight) << where << ": too many lines";
+            const float boxLeft = TileSize * static_cast<float>(column) + TileSize / 2 - BoxWidth / 2;
+            const float boxTop = TileSize * static_cast<float>(row) + TileSize / 2 - 35 - BoxHeight / 2;
+            const float shift = BoxHeight - spacing * static_cast<float>(lines.size() + 2);
+            for (std::size_t k = 0; k < lines.size(); ++k) {
+                // The box breaks a line once a word and the space after it
+                // pass its width.
+                float reach = 0;
+                for (const std::string& word : Split(lines[k], ' '))
+                    if (!word.empty())
+                        reach += font.Width(word) + space;
+                EXPECT_LE(reach, BoxWidth) << where << ": the line \"" << lines[k] << "\" does not fit";
+                const float lineLeft = boxLeft + (BoxWidth - reach) / 2;
+                const float lineTop = boxTop + shift + spacing * static_cast<float>(k);
+                const std::string cover =
+                    FirstTileIn(map, {lineLeft + 1, lineTop + 3, reach - space - 2, spacing - 4}, IsDrawn);
+                EXPECT_TRUE(cover.empty()) << where << ": the line \"" << lines[k] << "\" runs over " << cover;
+            }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlayingLevels, LevelView,
+                         ::testing::Values(Level{1, 1}, Level{1, 2}, Level{1, 3}, Level{1, 4}, Level{2, 1},
+                                           Level{2, 2}, Level{2, 3}, Level{2, 4}, Level{3, 1}, Level{3, 2},
+                                           Level{3, 3}, Level{3, 4}),
+                         TestName);
+
+}  // namespace
