@@ -165,20 +165,16 @@ void PaintLab(Canvas& c)
             c.FillRect({m.left + 4, m.top + 4 + k * 3, 8 + (k * 7) % 16, 1}, Rgb(110, 230, 170, 200));
         Glow(c, float(m.left + 16), float(m.top + 10), 22, Rgb(110, 230, 170, 40));
     }
-    // Pipes running across: horizontal ones wrap by themselves.
-    auto pipe = [&](int y, int thick, sf::Color col) {
-        for (int i = 0; i < thick; ++i) {
-            float u = (float(i) + 0.5f) / float(thick);
-            float f = 0.55f + 0.65f * std::sin(u * Pi) - 0.2f * u;
-            c.FillRect({0, y + i, W, 1}, Scale(col, f));
-        }
-        for (int x = 20; x < W; x += 64)
-            c.FillRect({x, y - 1, 5, thick + 2}, Scale(col, 0.7f));
-    };
-    // Only near the ceiling: the picture stays fixed on the screen while the
-    // play field scrolls past it, so nothing low in it may read as a floor.
-    pipe(24, 8, Rgb(96, 110, 126));
-    pipe(36, 4, Rgb(120, 90, 70));
+    // Nothing runs across: the picture stays fixed on the screen while the
+    // play field scrolls past it, so a line across it would read as a floor
+    // between the floors. Pipes run up and down instead.
+    for (int x : {112, 240}) {
+        c.FillRect({x, 0, 8, H}, Rgb(96, 110, 126));
+        c.FillRect({x + 1, 0, 3, H}, Rgb(130, 146, 164));
+        c.FillRect({x + 6, 0, 2, H}, Rgb(70, 82, 98));
+        for (int y = 20; y < H; y += 64)
+            c.FillRect({x - 1, y, 10, 5}, Rgb(80, 92, 108));
+    }
     // Vertical conduits.
     for (int x : {56, 184}) {
         c.FillRect({x, 0, 6, H}, Rgb(54, 64, 80));
