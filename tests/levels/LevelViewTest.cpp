@@ -194,8 +194,8 @@ bool Glows(std::int32_t kind)
     return false;
 }
 
-// How far a piece's foot may sink behind the ground in front of it, and how
-// far above the ground it may end.
+// How far a piece's foot may sink behind the ground in front of it (a
+// quarter of its height at most), and how far above the ground it may end.
 constexpr float Sink = 14;
 constexpr float Float = 6;
 // How near the player a background piece shows while it has to stand: a
@@ -230,19 +230,20 @@ TEST_P(LevelView, BackgroundSceneryStandsOnTheGround)
         const sf::IntRect rect = SceneryTypeTable::Get(piece.kind).textureRect;
         const float w = static_cast<float>(rect.width);
         const float h = static_cast<float>(rect.height);
+        const float sink = std::min(Sink, h / 4);
         // What is wrong with the piece as it shows with the camera of step i.
         auto fault = [&](std::size_t i) -> std::string {
             const sf::Vector2f at = ShownAt(piece, level.views[i]);
             const float left = at.x - w / 2;
             const float bottom = at.y + h / 2;
-            const std::string cover = FirstTileIn(map, {left + 2, bottom - h + 2, w - 4, h - 2 - Sink}, IsTerrain);
+            const std::string cover = FirstTileIn(map, {left + 2, bottom - h + 2, w - 4, h - 2 - sink}, IsTerrain);
             if (!cover.empty())
                 return "is partly hidden by " + cover;
             // The ground under its foot at a quarter, half and three
             // quarters of its width: the highest gap counts.
-            float gap = -Sink;
+            float gap = -sink;
             for (const float x : {left + w / 4, at.x, left + 3 * w / 4}) {
-                float ground = bottom - Sink;
+                float ground = bottom - sink;
                 while (ground < static_cast<float>(map.Rows()) * TileSize && !IsTerrain(IdAt(map, x, ground)))
                     ground = (std::floor(ground / TileSize) + 1) * TileSize;
                 gap = std::max(gap, std::floor(ground / TileSize) * TileSize - bottom);
