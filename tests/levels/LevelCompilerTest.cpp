@@ -112,37 +112,29 @@ TEST(LevelCompilerTest, CompiledLevelLoadsAsWritten)
     EXPECT_EQ(world.tilemap.GetFloors().count(TilePos(4, 5)), 0u);
 }
 
-TEST(LevelCompilerTest, BorderContentsAreWarnedAbout)
+// Things the game accepts but shows oddly: one warning each, naming the
+// line and column.
+TEST(LevelCompilerTest, WarnsAboutWhatTheGameShowsOddly)
 {
-    std::vector<std::string> warnings;
-    const std::string map =
-        "########\n"
-        "#^######\n"
-        "##1.*.##\n"
-        "##CaWE##\n"
-        "########\n"
-        "########\n"
-        "########\n";
-    Compile(Source(map, "legend\n^ = tile 16\nend\n"), &warnings);
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], "test.lvl:19: warning: column 2: tile 16 lies in the two-tile border and becomes a border block");
-}
-
-TEST(LevelCompilerTest, FloorUnderALiquidIsWarnedAbout)
-{
-    std::vector<std::string> warnings;
-    const std::string map =
-        "##########\n"
-        "##########\n"
-        "##1.*...##\n"
-        "##CaWE..##\n"
-        "######~~##\n"
-        "##########\n"
-        "##########\n";
-    Compile(Source(map, "legend\n~ = tile 198\nend\n"), &warnings);
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0], "test.lvl:23: warning: column 7: a floor under a liquid shows as a strip below it (to "
-                           "column 8): use a ground tile without a floor there");
+    const struct {
+        const char* what;
+        std::string map;
+        const char* legend;
+        const char* warning;
+    } cases[] = {
+        {"a tile in the border",
+         "########\n#^######\n##1.*.##\n##CaWE##\n########\n########\n########\n", "^ = tile 16",
+         "test.lvl:19: warning: column 2: tile 16 lies in the two-tile border and becomes a border block"},
+        {"floors under a liquid",
+         "##########\n##########\n##1.*...##\n##CaWE..##\n######~~##\n##########\n##########\n", "~ = tile 198",
+         "test.lvl:23: warning: column 7: a floor under a liquid shows as a strip below it (to column 8): use a "
+         "ground tile without a floor there"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> warnings;
+        Compile(Source(c.map, std::string("legend\n") + c.legend + "\nend\n"), &warnings);
+        EXPECT_EQ(warnings, std::vector<std::string>{c.warning}) << c.what;
+    }
 }
 
 // A background piece placed "behind" is moved by half the camera of a player
