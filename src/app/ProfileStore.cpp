@@ -1,5 +1,6 @@
 #include "app/ProfileStore.h"
 
+#include "app/FileReplacement.h"
 #include "app/Log.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
@@ -23,8 +24,6 @@ const std::string HighscoresTitle = "Vrenk Highscore File (Version 2.3.3)";
 const std::string ProfilesSection = "Profiles";
 const std::string HighscoresSection = "Highscore";
 const std::string ChecksumSection = "Checksum";
-// A save is written here first and then renamed over the file.
-const std::string TemporarySuffix = ".tmp";
 
 // The files keep the 16-bit counters as signed shorts and the total coins as
 // a signed 32-bit long. The conversions wrap both ways, so every value of the
@@ -133,21 +132,12 @@ bool ReachedEnd(t4::filereader& reader)
     return false;
 }
 
-void RemoveQuietly(const std::string& fileName)
-{
-    boost::system::error_code ignored;
-    fs::remove(fileName, ignored);
-}
-
-// Writes the file whole under a temporary name beside it and renames it over
-// the file, so that the file always holds either the old or the new content.
-// The chain starts from 0 when there are no lines, so an empty file carries
-// the checksum 0.
+// Writes the file whole (a temporary file renamed over it). The chain starts
+// from 0 when there are no lines, so an empty file carries the checksum 0.
 bool WriteDataFile(const std::string& fileName, const std::string& title, const std::string& section,
                    std::vector<t4::token_container>& lines, std::uint32_t seed, std::string& error)
 {
-    const std::string temporary = fileName + TemporarySuffix;
-    try {
+    return ReplaceFileWhole(fileName, [&](const std::string& temporary) {
         t4::filewriter writer(MakeDataFileFormatter());
         writer.open(temporary, title);
         writer.write_subtitle(section);
@@ -161,19 +151,7 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
         checksum << static_cast<unsigned int>(chain);
         writer.write_data(checksum);
         writer.check_error();
-    } catch (const t4::io_exception& e) {
-        error = e.what();
-        RemoveQuietly(temporary);
-        return false;
-    }
-    boost::system::error_code ec;
-    fs::rename(temporary, fileName, ec);
-    if (ec) {
-        error = "(Output) Can't replace file \"" + fileName + "\" (" + ec.message() + ")";
-        RemoveQuietly(temporary);
-        return false;
-    }
-    return true;
+    }, error);
 }
 
 // Keeps a damaged file under its "_error" name, replacing an older one:
