@@ -173,20 +173,35 @@ bool SetAside(const std::string& fileName, const std::string& errorFileName)
 }
 
 // Sets the damaged file aside and writes an empty one in its place. The empty
-// file is written only once the damaged one is safe.
-void ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
+// file is written only once the damaged one is safe. False when it could not
+// be set aside: it is then the only copy, and nothing may write over it.
+bool ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
                       const std::string& reason, const std::function<bool(std::string&)>& writeEmpty)
 {
     const std::string entry = "Failed to load " + what + ": " + reason + ".";
     if (!SetAside(fileName, errorFileName)) {
         Log(entry + "\nThe file could not be moved to \"" + errorFileName + "\" and has been left as it is.");
-        return;
+        return false;
     }
     std::string error;
     if (writeEmpty(error))
         Log(entry + "\nEmpty file has been created.");
     else
         Log(entry + "\nNo empty file could be created: " + error + ".");
+    return true;
+}
+
+// Saves one of the two files, unless it holds a damaged file that could not
+// be set aside; a failure is logged.
+void SaveDataFile(const std::string& what, const std::string& fileName, bool keptDamaged,
+                  const std::function<bool(std::string&)>& write)
+{
+    std::string error;
+    if (keptDamaged)
+        error = "\"" + fileName + "\" holds a damaged file that could not be set aside and is kept as it is";
+    else if (write(error))
+        return;
+    Log("Failed to save " + what + ": " + error + ".");
 }
 
 // A name that the profile file can hold: one token of a data line.
@@ -241,10 +256,12 @@ void ProfileStore::LoadProfiles()
                                              [&loaded](t4::token_container& line) {
                                                  loaded.push_back(ReadProfile(line));
                                              });
-    if (failure.empty())
+    if (failure.empty()) {
         profiles = std::move(loaded);
-    else
+        profilesKeptDamaged_ = false;
+    } else {
         ResetProfilesAfterError(failure);
+    }
 }
 
 void ProfileStore::LoadHighscores()
@@ -255,10 +272,12 @@ void ProfileStore::LoadHighscores()
                                              [&loaded](t4::token_container& line) {
                                                  loaded.insert(ReadHighscore(line));
                                              });
-    if (failure.empty())
+    if (failure.empty()) {
         highscores = std::move(loaded);
-    else
+        highscoresKeptDamaged_ = false;
+    } else {
         ResetHighscoresAfterError(failure);
+    }
 }
 
 bool ProfileStore::WriteProfiles(std::string& error) const
@@ -281,30 +300,28 @@ bool ProfileStore::WriteHighscores(std::string& error) const
 
 void ProfileStore::SaveProfiles()
 {
-    std::string error;
-    if (!WriteProfiles(error))
-        Log("Failed to save profiles: " + error + ".");
+    SaveDataFile("profiles", ProfilesFileName, profilesKeptDamaged_,
+                 [this](std::string& error) { return WriteProfiles(error); });
 }
 
 void ProfileStore::SaveHighscores()
 {
-    std::string error;
-    if (!WriteHighscores(error))
-        Log("Failed to save highscores: " + error + ".");
+    SaveDataFile("highscores", HighscoresFileName, highscoresKeptDamaged_,
+                 [this](std::string& error) { return WriteHighscores(error); });
 }
 
 void ProfileStore::ResetProfilesAfterError(const std::string& reason)
 {
     profiles.clear();
-    ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
-                     [this](std::string& error) { return WriteProfiles(error); });
+    profilesKeptDamaged_ = !ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
+                                             [this](std::string& error) { return WriteProfiles(error); });
 }
 
 void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
 {
     highscores.clear();
-    ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
-                     [this](std::string& error) { return WriteHighscores(error); });
+    highscoresKeptDamaged_ = !ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
+                                               [this](std::string& error) { return WriteHighscores(error); });
 }
 
 void ProfileStore::AddProfile(const std::string& name)
