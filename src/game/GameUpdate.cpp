@@ -15,6 +15,7 @@
 
 #include <SFML/Config.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -487,9 +488,11 @@ void Game::SpawnDebris(float x, float y, float w, float h)
 
 void Game::AddLevelBonus()
 {
-    const PlayerStats& s = player_->stats;
-    const std::int16_t ammo = static_cast<std::int16_t>(s.ammunition[0] + s.ammunition[1] + s.ammunition[2]);
-    const std::int16_t bonus =
-        static_cast<std::int16_t>(5 * (5 * s.lives + s.hearts) + 50 * ammo);
-    player_->stats.totalCoins = static_cast<std::uint32_t>(player_->stats.totalCoins + static_cast<std::int32_t>(bonus));
+    // Counted wide, so that many lives or much ammunition can neither turn
+    // the bonus negative nor carry the score past its largest value.
+    PlayerStats& s = player_->stats;
+    const std::uint64_t ammo = std::uint64_t{s.ammunition[0]} + s.ammunition[1] + s.ammunition[2];
+    const std::uint64_t bonus = 5 * (5 * std::uint64_t{s.lives} + s.hearts) + 50 * ammo;
+    constexpr std::uint64_t highest = std::numeric_limits<std::uint32_t>::max();
+    s.totalCoins = static_cast<std::uint32_t>(std::min(highest, s.totalCoins + bonus));
 }

@@ -8,6 +8,7 @@
 #include "game/TileFlags.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 class Contacts : public GamePlay {
@@ -299,12 +300,26 @@ TEST_F(Contacts, SwitchesFlipTheirTargetsOnce)
 TEST_F(Contacts, LevelBonusAndSeededDrops)
 {
     Player& player = ThePlayer();
-    player.stats.lives = 3;
-    player.stats.hearts = 2;
-    player.stats.ammunition = {1, 0, 4};
-    player.stats.totalCoins = 0;
-    game->AddLevelBonus();
-    EXPECT_EQ(player.stats.totalCoins, 335u);
+    struct Bonus {
+        std::uint16_t lives, hearts;
+        std::array<std::uint16_t, 3> ammunition;
+        std::uint32_t before, after;
+    } bonuses[] = {
+        {3, 2, {1, 0, 4}, 0, 335},
+        // Beyond what 16 bits hold the bonus still counts in full...
+        {1400, 3, {0, 0, 0}, 1000, 1000 + 5 * (5 * 1400 + 3)},
+        {3, 3, {300, 300, 56}, 0, 5 * 18 + 50 * 656},
+        // ...and the score stops at its largest value instead of wrapping.
+        {65535, 3, {65535, 65535, 65535}, 4294967000u, 4294967295u},
+    };
+    for (const Bonus& b : bonuses) {
+        player.stats.lives = b.lives;
+        player.stats.hearts = b.hearts;
+        player.stats.ammunition = b.ammunition;
+        player.stats.totalCoins = b.before;
+        game->AddLevelBonus();
+        EXPECT_EQ(player.stats.totalCoins, b.after) << b.lives << " lives";
+    }
 
     const auto drops = [&](std::uint32_t seed) {
         kest::RandomEngine::global().seed(seed);
