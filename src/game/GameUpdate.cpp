@@ -265,7 +265,9 @@ void Game::UpdatePlayerWeapons()
             // once per edge instead of looping without end.
             const float stepX = std::max(weapon.width, 1.0f);
             const float stepY = std::max(weapon.height, 1.0f);
-            for (float sx = weapon.Left() - m; sx < weapon.Right() - m + 0.1f && !hitBlock; sx += stepX) {
+            // Every block that a sample point finds is released: a weapon
+            // striking two blocks at once opens both.
+            for (float sx = weapon.Left() - m; sx < weapon.Right() - m + 0.1f; sx += stepX) {
                 for (float sy = weapon.Top(); sy < weapon.Bottom() + 0.1f; sy += stepY) {
                     const int column = static_cast<int>(sx + 2 * m) / 36;
                     const int row = static_cast<int>(sy) / 36;
@@ -277,7 +279,6 @@ void Game::UpdatePlayerWeapons()
                         SpawnItem(tile, column, row);
                         weapon.hit = true;
                         hitBlock = true;
-                        break;
                     }
                 }
             }
