@@ -26,8 +26,9 @@ std::string VictoryMenu::CongratulationText()
     // still shows, with no name and no score.
     const Profile* profile = Application::Instance().profiles->GetCurrentProfile();
     const std::string name = profile ? profile->name : "";
-    const long score = profile ? static_cast<long>(profile->stats.totalCoins) : 0;
-    return "Congratulations, " + name + "!\nYour final score: " + LongToText(score) + "\n\nThanks for playing!";
+    // The score is an unsigned 32-bit total and is shown as such.
+    const unsigned score = profile ? profile->stats.totalCoins : 0u;
+    return "Congratulations, " + name + "!\nYour final score: " + UIntToText(score) + "\n\nThanks for playing!";
 }
 
 VictoryMenu::VictoryMenu(ResourceManager& resources)

@@ -527,6 +527,11 @@ TEST_F(GraphicsTest, HudPlacesCountersUnderEachOtherOnBothSides)
     stats.powerUpMode = PlayerStats::NoPowerUp;
     hud.Draw(stats);
     EXPECT_EQ(hud.texts[6]->getString().toAnsiString(), "");
+
+    // The score uses all 32 bits and shows as it is.
+    stats.totalCoins = 4294967295u;
+    hud.Draw(stats);
+    EXPECT_EQ(hud.texts[Hud::SlotTotal]->getString().toAnsiString(), "4294967295");
 }
 
 TEST_F(GraphicsTest, HudHeartsFillFromTheRight)

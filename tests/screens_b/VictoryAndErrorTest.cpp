@@ -46,7 +46,7 @@ TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
     struct Case {
         std::uint32_t score;
         const char* shown;
-    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}};
+    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}, {4294967295u, "4294967295"}};
     for (const Case& c : cases) {
         PlayAs("Ilka", c.score);
         VictoryMenu menu(*App().resources);
