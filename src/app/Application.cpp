@@ -148,16 +148,16 @@ sf::Time Application::RunPass(sf::Time accumulated)
 {
     StepPlan plan = PlanSteps(accumulated);
     for (unsigned i = 0; i < plan.steps && current; ++i) {
-        if (demo && demo->active)
-            demo->game->Update();
+        if (Game* backdrop = ActiveBackdrop())
+            backdrop->Update();
         int next = current->Update();
         state = next;
         if (next != StateStay)
             SwitchState(next);
     }
     if (current) {
-        if (demo && demo->active)
-            demo->game->Draw();
+        if (Game* backdrop = ActiveBackdrop())
+            backdrop->Draw();
         current->Draw();
         graphics->window->window.display();
     }
@@ -182,7 +182,8 @@ void Application::SwitchState(int id)
 void Application::SetUpBackdrop(int id)
 {
     std::uint16_t level = id >= 0 && id < StateCount ? StateBackdropLevels[static_cast<std::size_t>(id)] : 0;
-    if (!demo)
+    // A start-up that failed to make the backdrop game leaves none to play.
+    if (!demo || !demo->game)
         return;
     if (level != 0) {
         if (!demo->active && !background) {
@@ -280,6 +281,11 @@ void Application::ShowErrorScreen(const VrenkException& e)
     state = StateError;
     current = std::make_unique<ErrorMenu>(!e.IsRecoverable(), e.GetMessage());
     ShowCursor();
+}
+
+Game* Application::ActiveBackdrop() const
+{
+    return demo && demo->active ? demo->game.get() : nullptr;
 }
 
 void Application::ShowCursor()

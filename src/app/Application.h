@@ -8,6 +8,7 @@
 #include <streambuf>
 
 class AudioManager;
+class Game;
 class GameWindow;
 class GraphicsContext;
 class InputHandler;
@@ -67,4 +68,6 @@ private:
     void MakeScreen(int id);
     void ShowErrorScreen(const VrenkException& e);
     void ShowCursor();
+    // The backdrop game while it plays; null when there is none or it rests.
+    Game* ActiveBackdrop() const;
 };
