@@ -9,6 +9,7 @@
 #include "screens/VictoryMenu.h"
 #include "sfxt/ButtonStyle.h"
 #include "sfxt/TextPlacement.h"
+#include "support/WindowPicture.h"
 
 #include <SFML/Graphics/View.hpp>
 
@@ -139,7 +140,15 @@ TEST(ErrorMenu, TellsAFatalErrorFromARecoverableOne)
         EXPECT_EQ(Click(menu, Centre(button), sf::Mouse::Right), c.result);
         EXPECT_EQ(Click(menu, BottomRight(button), sf::Mouse::Middle), c.result);
         EXPECT_EQ(menu.HandleEvent(Closed()), StateQuit);
+        // The button and the message show.
+        Window().clear(testsupport::Unpainted);
         menu.Draw();
+        EXPECT_GT(testsupport::PaintedIn(Window(), button.getGlobalBounds()), 0);
+        const sf::Image picture = testsupport::Grab(Window());
+        const sf::FloatRect text = menu.message.getGlobalBounds();
+        const sf::Vector2i at = Window().mapCoordsToPixel(sf::Vector2f(text.left, text.top));
+        const sf::IntRect area(at.x, at.y, static_cast<int>(text.width), static_cast<int>(text.height));
+        EXPECT_GT(testsupport::CountOther(picture, area, picture.getPixel(2, 2)), 0);
     }
 }
 
