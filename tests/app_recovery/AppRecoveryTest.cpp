@@ -13,38 +13,35 @@
 #include "screens/CreditsMenu.h"
 #include "screens/ErrorMenu.h"
 
-#include "support/TempDataDir.h"
+#include "support/ApplicationFixture.h"
 #include "support/XDisplay.h"
 
 #include <SFML/System/Lock.hpp>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace {
 
-testsupport::TempDataDir* workDir = nullptr;
+using testsupport::Is;
 
 Application& App()
 {
-    if (!workDir) {
-        workDir = new testsupport::TempDataDir;   // kept until the process ends
-        workDir->CopyBuiltArchives();
-        std::remove(workDir->DataPath("Levels.vrk").c_str());
-    }
-    return Application::Instance();
+    return testsupport::ApplicationOver(
+        [](testsupport::TempDataDir& dir) { std::remove(dir.DataPath("Levels.vrk").c_str()); });
 }
 
+// The working directory is the application's.
 bool Logged(const std::string& entry)
 {
-    return workDir->ReadFile("Data/Log.txt").find(entry) != std::string::npos;
+    return testsupport::ReadWholeFile("Data/Log.txt").find(entry) != std::string::npos;
 }
 
-template <typename T>
-bool Is(const std::unique_ptr<Surface>& s)
+bool Exists(const std::string& path)
 {
-    return dynamic_cast<T*>(s.get()) != nullptr;
+    return std::ifstream(path).good();
 }
 
 // A screen whose step fails as a screen does when a resource is missing.
@@ -69,7 +66,7 @@ TEST(ApplicationRecovery, AStartWhoseBackdropCannotLoadShowsTheErrorScreen)
     ASSERT_NE(app.demo, nullptr);
     EXPECT_FALSE(app.demo->active);   // the failed backdrop rests
     // The profiles were loaded all the same.
-    EXPECT_TRUE(workDir->Exists("Data/Profiles.txt"));
+    EXPECT_TRUE(Exists("Data/Profiles.txt"));
 }
 
 TEST(ApplicationRecovery, ABackdropSlotWithoutItsGameIsLeftAlone)
