@@ -10,6 +10,7 @@
 #include "app/ResourceException.h"
 #include "app/ResourceManager.h"
 #include "app/Surface.h"
+#include "app/VrenkException.h"
 #include "game/Game.h"
 #include "game/GraphicsContext.h"
 #include "screens/CreditsMenu.h"
@@ -21,6 +22,7 @@
 #include "screens/PauseMenu.h"
 #include "screens/ProfileSelection.h"
 #include "screens/VictoryMenu.h"
+#include "sfxt/Button.h"
 #include "sfxt/GuiTexture.h"
 
 #include <SFML/System/Clock.hpp>
@@ -148,7 +150,7 @@ sf::Time Application::RunPass(sf::Time accumulated)
 {
     StepPlan plan = PlanSteps(accumulated);
     for (unsigned i = 0; i < plan.steps && current; ++i) {
-        if (demo && demo->active)
+        if (demo && demo->active && !demo->plain)
             demo->game->Update();
         int next = current->Update();
         state = next;
@@ -157,7 +159,7 @@ sf::Time Application::RunPass(sf::Time accumulated)
     }
     if (current) {
         if (demo && demo->active)
-            demo->game->Draw();
+            DrawBackdrop();
         current->Draw();
         graphics->window->window.display();
     }
@@ -190,8 +192,22 @@ void Application::SetUpBackdrop(int id)
             audio->PlayMainMusic();
         }
         demo->active = true;
+        if (demo->plain) {
+            ShowCursor();
+            constexpr float cell = sfxt::Button::CellSize;
+            graphics->ResetCamera(BackdropColumns * cell / 2, BackdropRows * cell / 2);
+            return;
+        }
         sf::Vector2f centre;
-        demo->game->LoadLevel(0, level, &centre);
+        try {
+            demo->game->LoadLevel(0, level, &centre);
+        } catch (const VrenkException&) {
+            // Shown as any other failure; the menus then go on without a
+            // backdrop, or the player could never leave the error screen.
+            demo->plain = true;
+            Log("The menus are shown without a backdrop level from now on.");
+            throw;
+        }
         audio->SetSuppressed(true);
         graphics->hideSecretTiles = true;
         graphics->showInterface = true;
@@ -203,6 +219,17 @@ void Application::SetUpBackdrop(int id)
             audio->StopMusic();
         demo->active = false;
     }
+}
+
+void Application::DrawBackdrop()
+{
+    if (!demo->plain) {
+        demo->game->Draw();
+        return;
+    }
+    // The backdrop's own background, in the view of its camera.
+    graphics->ApplyLayerView(2);
+    graphics->DrawBackground(0);
 }
 
 void Application::MakeScreen(int id)

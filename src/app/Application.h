@@ -64,6 +64,9 @@ private:
 
     void InitSubsystems();
     void SetUpBackdrop(int id);
+    // The backdrop level's frame, or its plain background once no level
+    // could be loaded.
+    void DrawBackdrop();
     void MakeScreen(int id);
     void ShowErrorScreen(const VrenkException& e);
     void ShowCursor();
