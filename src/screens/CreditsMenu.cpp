@@ -29,8 +29,7 @@ CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", Menu
                       "music generator, from the project's sources,\n"
                       "anew each time the game is built");
     AddEntry("Libraries", "SFML, OpenGL, Kest, Boost.\n"
-                          "Thanks to the SFML team for a multimedia library\n"
-                          "that is a joy to use.");
+                          "Thanks to the SFML team for a library that is a joy to use.");
 }
 
 void CreditsMenu::AddEntry(const std::string& heading, const std::string& text)

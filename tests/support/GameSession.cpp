@@ -1,12 +1,14 @@
 #include "support/GameSession.h"
 
 #include "app/StateId.h"
+#include "screens/ErrorMenu.h"
 #include "sfxt/Button.h"
 
 #include <SFML/Graphics/Image.hpp>
 
 #include <boost/filesystem.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -133,6 +135,42 @@ void GameSession::Click(sf::Vector2f point, sf::Vector2f viewCorner) const
 {
     const sf::Vector2i pixel = Pixel(point, viewCorner);
     driver_->Click(pixel.x, pixel.y);
+}
+
+namespace {
+
+// The share of pure white pixels: the error screen's message is white text,
+// which no menu shows.
+double WhiteShare(const Picture& picture)
+{
+    const auto n = std::count(picture.pixels.begin(), picture.pixels.end(), 0xFFFFFFu);
+    return picture.pixels.empty() ? 0 : static_cast<double>(n) / static_cast<double>(picture.pixels.size());
+}
+
+}  // namespace
+
+bool GameSession::LeaveErrorScreen()
+{
+    const float cell = sfxt::Button::CellSize;
+    const float x = (static_cast<float>(ErrorMenu::ButtonColumn) + 2.5f) * cell;  // five cells wide
+    const double message = WhiteShare(driver_->Capture());
+    if (message == 0)
+        return Fail("no error message is shown");
+    for (unsigned row = ErrorMenu::FirstButtonRow; row <= ErrorMenu::LastButtonRow + 1; ++row) {
+        Click(sf::Vector2f(x, (static_cast<float>(row) + 0.5f) * cell), sf::Vector2f(0, 0));
+        // The screen takes the click where the cursor is when it reads it.
+        std::this_thread::sleep_for(200ms);
+        driver_->MoveMouse(2, 2);
+        std::this_thread::sleep_for(300ms);
+        const Picture now = driver_->Capture();
+        if (!process_->Running() || now.Empty())
+            return Fail("the game ended on the error screen");
+        if (WhiteShare(now) < 0.2 * message) {
+            last_ = now;
+            return true;
+        }
+    }
+    return Fail("the error screen's button was not found");
 }
 
 double GameSession::Changed(const std::string& step, const Picture& before, const Picture& now)

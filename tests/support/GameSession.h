@@ -61,6 +61,10 @@ public:
     // for the screen with a backdrop that it leads to.
     bool ClickToScreen(const std::string& step, sf::Vector2f point, sf::Vector2f viewCorner);
     void Click(sf::Vector2f point, sf::Vector2f viewCorner) const;
+    // Leaves the error screen by its button, which stands under the message
+    // in the menus' button column: the column is clicked down, the mouse
+    // moved off the buttons after each click, until the screen changes.
+    bool LeaveErrorScreen();
     // The window pixel under a point of the view whose top left is `corner`.
     static sf::Vector2i Pixel(sf::Vector2f point, sf::Vector2f corner);
 
