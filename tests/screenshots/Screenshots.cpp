@@ -108,6 +108,15 @@ Profile MakeProfile(const std::string& name, std::uint16_t world, std::uint16_t 
     return p;
 }
 
+// Waits for the game's window and its main menu: no longer a dark, empty
+// window once the backdrop is drawn.
+void WaitForMainMenu(GameSession& game)
+{
+    Require(game.Started(), game, "start");
+    Require(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s), game,
+            "main menu");
+}
+
 // Waits for a level to start and to be played: its start shows the map's
 // overview on black, then the level fades in.
 void WaitForPlay(GameSession& game, const std::string& name)
@@ -118,6 +127,21 @@ void WaitForPlay(GameSession& game, const std::string& name)
     std::this_thread::sleep_for(1s);
 }
 
+// Starts a level by a click on the level selection, waits until it is
+// played, and runs right for a while.
+void PlayLevel(GameSession& game, sf::Vector2f button, sf::Vector2f view, const std::string& name,
+               std::chrono::milliseconds run)
+{
+    const int loads = game.LevelLoads();
+    game.Click(button, view);
+    Require(game.WaitForLevelLoad(loads, 20s), game, name);
+    WaitForPlay(game, name);
+    const std::string right = KeyNameFor(KeyActionRight);
+    game.Driver().PressKey(right);
+    std::this_thread::sleep_for(run);
+    game.Driver().ReleaseKey(right);
+}
+
 // The menus, a level in play and the pause menu over the game's own data.
 void MenusAndPlay(const testsupport::TempDataDir& dir)
 {
@@ -126,12 +150,9 @@ void MenusAndPlay(const testsupport::TempDataDir& dir)
                   {{"Explorer", 48210}, {"Night owl", 35120}, {"Speedrun", 29980}, {"Explorer", 18400},
                    {"Night owl", 9150}});
     GameSession game(dir.Path());
-    Require(game.Started(), game, "start");
+    WaitForMainMenu(game);
     const sf::Vector2f menu = testsupport::MenuViewCorner(game.WindowSize());
     const sf::Vector2f back = ButtonCentre(13, 12, 9);
-
-    Require(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s), game,
-            "main menu");
     Shoot(game, "main-menu");
     Require(game.ClickToScreen("credits", ButtonCentre(1, 7, 8), menu), game, "credits");
     Shoot(game, "credits");
@@ -160,14 +181,7 @@ void MenusAndPlay(const testsupport::TempDataDir& dir)
     Shoot(game, "level-selection");
 
     // Level 2-1 (world 2 stands under the back button), played for a moment.
-    const int loads = game.LevelLoads();
-    game.Click(sf::Vector2f(back.x, LevelSelection::LevelTop), menu);
-    Require(game.WaitForLevelLoad(loads, 20s), game, "level 2-1");
-    WaitForPlay(game, "level");
-    const std::string right = KeyNameFor(KeyActionRight);
-    game.Driver().PressKey(right);
-    std::this_thread::sleep_for(1500ms);
-    game.Driver().ReleaseKey(right);
+    PlayLevel(game, sf::Vector2f(back.x, LevelSelection::LevelTop), menu, "level 2-1", 1500ms);
     Shoot(game, "level");
     game.Driver().TapKey(KeyNameFor(KeyActionPause));
     Shoot(game, "pause");
@@ -219,23 +233,14 @@ void Victory(const testsupport::TempDataDir& dir)
 
     WriteProfiles({MakeProfile("Explorer", 3, 4, 52340)}, {{"Night owl", 35120}, {"Speedrun", 29980}});
     GameSession game(dir.Path());
-    Require(game.Started(), game, "start");
+    WaitForMainMenu(game);
     const sf::Vector2f menu = testsupport::MenuViewCorner(game.WindowSize());
     const sf::Vector2f back = ButtonCentre(13, 12, 9);
-    Require(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s), game,
-            "main menu");
     Require(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menu), game, "play");
     Require(game.ClickToScreen("level selection", sf::Vector2f(back.x, ProfileSelection::ListTop), menu), game,
             "profile");
     std::this_thread::sleep_for(2s);
-    const int loads = game.LevelLoads();
-    game.Click(back + sf::Vector2f(0, LevelSelection::ResumeBelowBack), menu);
-    Require(game.WaitForLevelLoad(loads, 20s), game, "resume");
-    WaitForPlay(game, "last level");
-    const std::string right = KeyNameFor(KeyActionRight);
-    game.Driver().PressKey(right);
-    std::this_thread::sleep_for(2s);
-    game.Driver().ReleaseKey(right);
+    PlayLevel(game, back + sf::Vector2f(0, LevelSelection::ResumeBelowBack), menu, "last level", 2s);
     // The victory picture follows the level's fade to black.
     Require(game.WaitFor("level end", [](const Picture& p) { return testsupport::DarkShare(p) > 0.9; }), game,
             "level end");
