@@ -10,6 +10,7 @@
 #include "app/ResourceException.h"
 #include "app/ResourceManager.h"
 #include "app/Surface.h"
+#include "app/VrenkException.h"
 #include "game/Game.h"
 #include "game/GraphicsContext.h"
 #include "screens/CreditsMenu.h"
@@ -21,6 +22,7 @@
 #include "screens/PauseMenu.h"
 #include "screens/ProfileSelection.h"
 #include "screens/VictoryMenu.h"
+#include "sfxt/Button.h"
 #include "sfxt/GuiTexture.h"
 
 #include <SFML/System/Clock.hpp>
@@ -148,8 +150,8 @@ sf::Time Application::RunPass(sf::Time accumulated)
 {
     StepPlan plan = PlanSteps(accumulated);
     for (unsigned i = 0; i < plan.steps && current; ++i) {
-        if (demo && demo->active)
-            demo->game->Update();
+        if (Game* backdrop = ActiveBackdrop())
+            backdrop->Update();
         int next = current->Update();
         state = next;
         if (next != StateStay)
@@ -157,7 +159,7 @@ sf::Time Application::RunPass(sf::Time accumulated)
     }
     if (current) {
         if (demo && demo->active)
-            demo->game->Draw();
+            DrawBackdrop();
         current->Draw();
         graphics->window->window.display();
     }
@@ -184,14 +186,32 @@ void Application::SetUpBackdrop(int id)
     std::uint16_t level = id >= 0 && id < StateCount ? StateBackdropLevels[static_cast<std::size_t>(id)] : 0;
     if (!demo)
         return;
+    // A start-up that failed to make the backdrop game leaves none to play:
+    // the menus run over the plain background.
+    if (!demo->game)
+        demo->plain = true;
     if (level != 0) {
         if (!demo->active && !background) {
             audio->SetMainMusic(MusicMenu);
             audio->PlayMainMusic();
         }
         demo->active = true;
+        if (demo->plain) {
+            ShowCursor();
+            constexpr float cell = sfxt::Button::CellSize;
+            graphics->ResetCamera(BackdropColumns * cell / 2, BackdropRows * cell / 2);
+            return;
+        }
         sf::Vector2f centre;
-        demo->game->LoadLevel(0, level, &centre);
+        try {
+            demo->game->LoadLevel(0, level, &centre);
+        } catch (const VrenkException&) {
+            // Shown as any other failure; the menus then go on without a
+            // backdrop, or the player could never leave the error screen.
+            demo->plain = true;
+            Log("The menus are shown without a backdrop level from now on.");
+            throw;
+        }
         audio->SetSuppressed(true);
         graphics->hideSecretTiles = true;
         graphics->showInterface = true;
@@ -203,6 +223,17 @@ void Application::SetUpBackdrop(int id)
             audio->StopMusic();
         demo->active = false;
     }
+}
+
+void Application::DrawBackdrop()
+{
+    if (Game* backdrop = ActiveBackdrop()) {
+        backdrop->Draw();
+        return;
+    }
+    // The backdrop's own background, in the view of its camera.
+    graphics->ApplyLayerView(2);
+    graphics->DrawBackground(0);
 }
 
 void Application::MakeScreen(int id)
@@ -280,6 +311,11 @@ void Application::ShowErrorScreen(const VrenkException& e)
     state = StateError;
     current = std::make_unique<ErrorMenu>(!e.IsRecoverable(), e.GetMessage());
     ShowCursor();
+}
+
+Game* Application::ActiveBackdrop() const
+{
+    return demo && demo->active && !demo->plain ? demo->game.get() : nullptr;
 }
 
 void Application::ShowCursor()

@@ -8,6 +8,7 @@
 #include <streambuf>
 
 class AudioManager;
+class Game;
 class GameWindow;
 class GraphicsContext;
 class InputHandler;
@@ -64,7 +65,13 @@ private:
 
     void InitSubsystems();
     void SetUpBackdrop(int id);
+    // The backdrop level's frame, or its plain background once no level
+    // could be loaded.
+    void DrawBackdrop();
     void MakeScreen(int id);
     void ShowErrorScreen(const VrenkException& e);
     void ShowCursor();
+    // The backdrop game while it plays; null when there is none, it rests or
+    // the menus run over the plain background.
+    Game* ActiveBackdrop() const;
 };

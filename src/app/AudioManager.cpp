@@ -240,7 +240,13 @@ void AudioManager::Update()
         return;
     if (state == MusicJinglePlaying) {   // the jingle has ended
         resources->GetMusic(jingleMusic).stop();
-        StartMainMusic();
+        if (mainMusic != MusicNone) {
+            StartMainMusic();
+        } else {
+            // A jingle played without a main music leaves silence behind.
+            state = MusicStopped;
+            jingleMusic = MusicNone;
+        }
     }
 }
 

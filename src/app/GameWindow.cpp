@@ -1,5 +1,6 @@
 #include "app/GameWindow.h"
 
+#include "app/FileReplacement.h"
 #include "app/FrameDuration.h"
 #include "app/Log.h"
 #include "kest/KeyNameTable.h"
@@ -157,29 +158,38 @@ void GameWindow::LoadConfig()
         ResetConfigFile(error);
 }
 
-void GameWindow::SaveConfig()
+bool GameWindow::WriteConfig(std::string& error) const
 {
-    try {
+    // The whole file or nothing: a crash half-way never resets every option.
+    return ReplaceFileWhole(ConfigFileName, [this](const std::string& temporary) {
         t4::token_container line;
         line << IsFullscreen() << GetFrameMode() << IsAntialiased() << GetMusicVolume() << GetSoundVolume();
         for (const KeyBinding& binding : keyBindings)
             line << kest::toString(binding.key);
         t4::filewriter writer(MakeDataFileFormatter());
-        writer.open(ConfigFileName, ConfigFileTitle);
+        writer.open(temporary, ConfigFileTitle);
         writer.write_subtitle("Options");
         writer.write_data(line);
         writer.check_error();
-    } catch (const std::runtime_error& e) {
-        // The game goes on with its options in memory.
-        Log(std::string("Failed to save configuration: ") + e.what());
-    }
+    }, error);
+}
+
+void GameWindow::SaveConfig()
+{
+    // The game goes on with its options in memory.
+    std::string error;
+    if (!WriteConfig(error))
+        Log("Failed to save configuration: " + error + ".");
 }
 
 void GameWindow::ResetConfigFile(const std::string& reason)
 {
     std::remove(ConfigFileName);
-    SaveConfig();
-    Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");
+    std::string error;
+    if (WriteConfig(error))
+        Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");
+    else
+        Log("Failed to load configuration: " + reason + ".\nNo default file could be created: " + error + ".");
 }
 
 void GameWindow::SetMouseCursorVisible(bool visible)

@@ -62,6 +62,10 @@ public:
     std::vector<std::uint32_t> applied;
 
 private:
+    // Writes "Data/Config.txt" from the selection; false with the reason
+    // when it could not be written.
+    bool WriteConfig(std::string& error) const;
+
     bool cursorVisible_ = true;
 };
 

@@ -1,5 +1,6 @@
 #include "app/ProfileStore.h"
 
+#include "app/FileReplacement.h"
 #include "app/Log.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
@@ -23,8 +24,6 @@ const std::string HighscoresTitle = "Vrenk Highscore File (Version 2.3.3)";
 const std::string ProfilesSection = "Profiles";
 const std::string HighscoresSection = "Highscore";
 const std::string ChecksumSection = "Checksum";
-// A save is written here first and then renamed over the file.
-const std::string TemporarySuffix = ".tmp";
 
 // The files keep the 16-bit counters as signed shorts and the total coins as
 // a signed 32-bit long. The conversions wrap both ways, so every value of the
@@ -133,21 +132,12 @@ bool ReachedEnd(t4::filereader& reader)
     return false;
 }
 
-void RemoveQuietly(const std::string& fileName)
-{
-    boost::system::error_code ignored;
-    fs::remove(fileName, ignored);
-}
-
-// Writes the file whole under a temporary name beside it and renames it over
-// the file, so that the file always holds either the old or the new content.
-// The chain starts from 0 when there are no lines, so an empty file carries
-// the checksum 0.
+// Writes the file whole (a temporary file renamed over it). The chain starts
+// from 0 when there are no lines, so an empty file carries the checksum 0.
 bool WriteDataFile(const std::string& fileName, const std::string& title, const std::string& section,
                    std::vector<t4::token_container>& lines, std::uint32_t seed, std::string& error)
 {
-    const std::string temporary = fileName + TemporarySuffix;
-    try {
+    return ReplaceFileWhole(fileName, [&](const std::string& temporary) {
         t4::filewriter writer(MakeDataFileFormatter());
         writer.open(temporary, title);
         writer.write_subtitle(section);
@@ -161,19 +151,7 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
         checksum << static_cast<unsigned int>(chain);
         writer.write_data(checksum);
         writer.check_error();
-    } catch (const t4::io_exception& e) {
-        error = e.what();
-        RemoveQuietly(temporary);
-        return false;
-    }
-    boost::system::error_code ec;
-    fs::rename(temporary, fileName, ec);
-    if (ec) {
-        error = "(Output) Can't replace file \"" + fileName + "\" (" + ec.message() + ")";
-        RemoveQuietly(temporary);
-        return false;
-    }
-    return true;
+    }, error);
 }
 
 // Keeps a damaged file under its "_error" name, replacing an older one:
@@ -195,20 +173,35 @@ bool SetAside(const std::string& fileName, const std::string& errorFileName)
 }
 
 // Sets the damaged file aside and writes an empty one in its place. The empty
-// file is written only once the damaged one is safe.
-void ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
+// file is written only once the damaged one is safe. False when it could not
+// be set aside: it is then the only copy, and nothing may write over it.
+bool ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
                       const std::string& reason, const std::function<bool(std::string&)>& writeEmpty)
 {
     const std::string entry = "Failed to load " + what + ": " + reason + ".";
     if (!SetAside(fileName, errorFileName)) {
         Log(entry + "\nThe file could not be moved to \"" + errorFileName + "\" and has been left as it is.");
-        return;
+        return false;
     }
     std::string error;
     if (writeEmpty(error))
         Log(entry + "\nEmpty file has been created.");
     else
         Log(entry + "\nNo empty file could be created: " + error + ".");
+    return true;
+}
+
+// Saves one of the two files, unless it holds a damaged file that could not
+// be set aside; a failure is logged.
+void SaveDataFile(const std::string& what, const std::string& fileName, bool keptDamaged,
+                  const std::function<bool(std::string&)>& write)
+{
+    std::string error;
+    if (keptDamaged)
+        error = "\"" + fileName + "\" holds a damaged file that could not be set aside and is kept as it is";
+    else if (write(error))
+        return;
+    Log("Failed to save " + what + ": " + error + ".");
 }
 
 // A name that the profile file can hold: one token of a data line.
@@ -263,10 +256,12 @@ void ProfileStore::LoadProfiles()
                                              [&loaded](t4::token_container& line) {
                                                  loaded.push_back(ReadProfile(line));
                                              });
-    if (failure.empty())
+    if (failure.empty()) {
         profiles = std::move(loaded);
-    else
+        profilesKeptDamaged_ = false;
+    } else {
         ResetProfilesAfterError(failure);
+    }
 }
 
 void ProfileStore::LoadHighscores()
@@ -277,10 +272,12 @@ void ProfileStore::LoadHighscores()
                                              [&loaded](t4::token_container& line) {
                                                  loaded.insert(ReadHighscore(line));
                                              });
-    if (failure.empty())
+    if (failure.empty()) {
         highscores = std::move(loaded);
-    else
+        highscoresKeptDamaged_ = false;
+    } else {
         ResetHighscoresAfterError(failure);
+    }
 }
 
 bool ProfileStore::WriteProfiles(std::string& error) const
@@ -303,30 +300,28 @@ bool ProfileStore::WriteHighscores(std::string& error) const
 
 void ProfileStore::SaveProfiles()
 {
-    std::string error;
-    if (!WriteProfiles(error))
-        Log("Failed to save profiles: " + error + ".");
+    SaveDataFile("profiles", ProfilesFileName, profilesKeptDamaged_,
+                 [this](std::string& error) { return WriteProfiles(error); });
 }
 
 void ProfileStore::SaveHighscores()
 {
-    std::string error;
-    if (!WriteHighscores(error))
-        Log("Failed to save highscores: " + error + ".");
+    SaveDataFile("highscores", HighscoresFileName, highscoresKeptDamaged_,
+                 [this](std::string& error) { return WriteHighscores(error); });
 }
 
 void ProfileStore::ResetProfilesAfterError(const std::string& reason)
 {
     profiles.clear();
-    ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
-                     [this](std::string& error) { return WriteProfiles(error); });
+    profilesKeptDamaged_ = !ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
+                                             [this](std::string& error) { return WriteProfiles(error); });
 }
 
 void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
 {
     highscores.clear();
-    ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
-                     [this](std::string& error) { return WriteHighscores(error); });
+    highscoresKeptDamaged_ = !ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
+                                               [this](std::string& error) { return WriteHighscores(error); });
 }
 
 void ProfileStore::AddProfile(const std::string& name)

@@ -38,7 +38,7 @@ public:
 
     // Whole-file loads and saves. A failed load resets the file; a failed
     // save is logged and leaves both the file on disk and the store as they
-    // were.
+    // were. A damaged file that could not be set aside is never saved over.
     void LoadProfiles();
     void SaveProfiles();
     void LoadHighscores();
@@ -84,4 +84,10 @@ private:
     // Write the file from the store; false with the reason when it failed.
     bool WriteProfiles(std::string& error) const;
     bool WriteHighscores(std::string& error) const;
+
+    // The file on disk is damaged and could not be set aside: it is the only
+    // copy of what it holds, and no save may write over it until a load
+    // finds it whole again or sets it aside after all.
+    bool profilesKeptDamaged_ = false;
+    bool highscoresKeptDamaged_ = false;
 };

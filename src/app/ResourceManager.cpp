@@ -111,10 +111,11 @@ void ResourceManager::LoadSound(sf::SoundBuffer& buffer, const std::string& path
         LoadingError(path, KindSound);
 }
 
-sf::Font& ResourceManager::GetFont(std::uint32_t id)
+sf::Font& ResourceManager::GetFont(std::uint32_t)
 {
-    ResourceFile file = FontFile(id);
-    return GetOrLoad(fonts_, id, [&](sf::Font& font) { LoadFont(font, file.path); });
+    // There is one font: every id asks for it.
+    ResourceFile file = FontFile(FontMain);
+    return GetOrLoad(fonts_, FontMain, [&](sf::Font& font) { LoadFont(font, file.path); });
 }
 
 sf::Shader& ResourceManager::GetShader(std::uint32_t id)

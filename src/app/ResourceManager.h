@@ -41,6 +41,7 @@ public:
     ResourceManager(const ResourceManager&) = delete;
     ResourceManager& operator=(const ResourceManager&) = delete;
 
+    // The one font, whatever the id.
     sf::Font& GetFont(std::uint32_t id = FontMain);
     sf::Shader& GetShader(std::uint32_t id);
     sf::Texture& GetTexture(std::uint32_t id);

@@ -1,5 +1,6 @@
 #include "game/BlurEffect.h"
 
+#include "app/Log.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
 
@@ -7,12 +8,20 @@
 #include <SFML/Graphics/Shader.hpp>
 
 #include <cmath>
+#include <string>
 
 BlurEffect::BlurEffect(ResourceManager& resourceManager, unsigned width, unsigned height)
     : resources(&resourceManager), horizontalShader(nullptr), verticalShader(nullptr), needsBlur(true),
       hasContent(true) {
     for (sf::RenderTexture& target : targets)
-        (void)target.create(width / 4, height / 4);  // no depth buffer
+        ready = target.create(width / 4, height / 4) && ready;  // no depth buffer
+    if (!ready) {
+        // The game goes on; nothing glows.
+        Log("Failed to create the render textures of the blur (" + std::to_string(width / 4) + " x " +
+            std::to_string(height / 4) + ").\nThe game runs without the blur.");
+        hasContent = false;
+        return;
+    }
     BuildQuad(width / 4, height / 4);
     targets[0].setSmooth(true);
 }
@@ -20,6 +29,8 @@ BlurEffect::BlurEffect(ResourceManager& resourceManager, unsigned width, unsigne
 BlurEffect::~BlurEffect() = default;
 
 void BlurEffect::BeginFrame() {
+    if (!ready)
+        return;
     if (hasContent)
         targets[0].clear(sf::Color::Black);
     needsBlur = true;
@@ -42,8 +53,17 @@ void BlurEffect::SetView(sf::View view) {
     targets[0].setView(view);
 }
 
+void BlurEffect::AddGlow(const sf::Drawable& drawing, const sf::View& view, const sf::RenderStates& states) {
+    if (!ready)
+        return;
+    SetView(view);
+    targets[0].draw(drawing, states);
+    needsBlur = true;
+    hasContent = true;
+}
+
 sf::Sprite BlurEffect::Draw(const sf::View& view) {
-    if (!hasContent)
+    if (!ready || !hasContent)
         return sf::Sprite();
     if (needsBlur) {
         Apply();

@@ -31,6 +31,10 @@ public:
     // Sets the view for drawing into target 0: the given view with its
     // centre moved onto 4-pixel boundaries of the map.
     void SetView(sf::View view);
+    // Draws a glowing thing, seen through the view, into target 0 and marks
+    // it for the blur.
+    void AddGlow(const sf::Drawable& drawing, const sf::View& view,
+                 const sf::RenderStates& states = sf::RenderStates::Default);
     // The blurred picture over the view (blurring first when target 0 was
     // drawn into since the last blur); an empty sprite when nothing glowed.
     sf::Sprite Draw(const sf::View& view);
@@ -55,6 +59,9 @@ public:
     bool needsBlur;
     // Target 0 holds something this frame.
     bool hasContent;
+    // Both render textures exist. Without them (the driver refused them)
+    // nothing is drawn into them and nothing glows.
+    bool ready = true;
 
 private:
     bool shadersFetched_ = false;

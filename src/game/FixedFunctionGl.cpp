@@ -1,51 +1,51 @@
 #include "game/FixedFunctionGl.h"
 
-#include <SFML/Window/Context.hpp>
+#include "app/ResourceException.h"
 
-#include <stdexcept>
+
 #include <string>
 
 namespace {
 
 template <typename Function>
-void Load(Function& slot, const char* name) {
-    const sf::GlFunctionPointer found = sf::Context::getFunction(name);
+void LoadEntry(Function& slot, const std::function<sf::GlFunctionPointer(const char*)>& lookup, const char* name) {
+    const sf::GlFunctionPointer found = lookup(name);
     if (!found)
-        throw std::runtime_error(std::string("OpenGL entry point not available: ") + name);
+        throw ResourceException(std::string("OpenGL entry point not available: ") + name, "OpenGL");
     slot = reinterpret_cast<Function>(found);
-}
-
-FixedFunctionGl LoadTable() {
-    FixedFunctionGl gl{};
-    Load(gl.GenTextures, "glGenTextures");
-    Load(gl.DeleteTextures, "glDeleteTextures");
-    Load(gl.BindTexture, "glBindTexture");
-    Load(gl.TexImage2D, "glTexImage2D");
-    Load(gl.TexParameteri, "glTexParameteri");
-    Load(gl.Enable, "glEnable");
-    Load(gl.Disable, "glDisable");
-    Load(gl.BlendFunc, "glBlendFunc");
-    Load(gl.Viewport, "glViewport");
-    Load(gl.PushAttrib, "glPushAttrib");
-    Load(gl.PopAttrib, "glPopAttrib");
-    Load(gl.MatrixMode, "glMatrixMode");
-    Load(gl.PushMatrix, "glPushMatrix");
-    Load(gl.PopMatrix, "glPopMatrix");
-    Load(gl.LoadIdentity, "glLoadIdentity");
-    Load(gl.Ortho, "glOrtho");
-    Load(gl.Translatef, "glTranslatef");
-    Load(gl.Rotatef, "glRotatef");
-    Load(gl.Color4ub, "glColor4ub");
-    Load(gl.Begin, "glBegin");
-    Load(gl.End, "glEnd");
-    Load(gl.TexCoord2f, "glTexCoord2f");
-    Load(gl.Vertex2f, "glVertex2f");
-    return gl;
 }
 
 }  // namespace
 
+FixedFunctionGl FixedFunctionGl::Load(const std::function<sf::GlFunctionPointer(const char*)>& lookup) {
+    FixedFunctionGl gl{};
+    LoadEntry(gl.GenTextures, lookup, "glGenTextures");
+    LoadEntry(gl.DeleteTextures, lookup, "glDeleteTextures");
+    LoadEntry(gl.BindTexture, lookup, "glBindTexture");
+    LoadEntry(gl.TexImage2D, lookup, "glTexImage2D");
+    LoadEntry(gl.TexParameteri, lookup, "glTexParameteri");
+    LoadEntry(gl.Enable, lookup, "glEnable");
+    LoadEntry(gl.Disable, lookup, "glDisable");
+    LoadEntry(gl.BlendFunc, lookup, "glBlendFunc");
+    LoadEntry(gl.Viewport, lookup, "glViewport");
+    LoadEntry(gl.PushAttrib, lookup, "glPushAttrib");
+    LoadEntry(gl.PopAttrib, lookup, "glPopAttrib");
+    LoadEntry(gl.MatrixMode, lookup, "glMatrixMode");
+    LoadEntry(gl.PushMatrix, lookup, "glPushMatrix");
+    LoadEntry(gl.PopMatrix, lookup, "glPopMatrix");
+    LoadEntry(gl.LoadIdentity, lookup, "glLoadIdentity");
+    LoadEntry(gl.Ortho, lookup, "glOrtho");
+    LoadEntry(gl.Translatef, lookup, "glTranslatef");
+    LoadEntry(gl.Rotatef, lookup, "glRotatef");
+    LoadEntry(gl.Color4ub, lookup, "glColor4ub");
+    LoadEntry(gl.Begin, lookup, "glBegin");
+    LoadEntry(gl.End, lookup, "glEnd");
+    LoadEntry(gl.TexCoord2f, lookup, "glTexCoord2f");
+    LoadEntry(gl.Vertex2f, lookup, "glVertex2f");
+    return gl;
+}
+
 const FixedFunctionGl& FixedFunctionGl::Get() {
-    static const FixedFunctionGl table = LoadTable();
+    static const FixedFunctionGl table = Load(&sf::Context::getFunction);
     return table;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <SFML/OpenGL.hpp>
+#include <SFML/Window/Context.hpp>
+
+#include <functional>
 
 // The fixed-function OpenGL 1.x entry points that the particle systems call,
 // looked up once through SFML's context (so the game needs no link-time GL
@@ -8,9 +11,12 @@
 struct FixedFunctionGl {
     static constexpr GLenum TriangleStrip = GL_TRIANGLE_STRIP;
 
-    // The table, loaded on first use; throws std::runtime_error naming the
-    // first entry point that the driver does not give.
+    // The table, loaded on first use; throws ResourceException naming the
+    // first entry point that the driver does not give, so that a start-up
+    // without them ends as any other start-up without its resources.
     static const FixedFunctionGl& Get();
+    // A table of the entry points that `lookup` finds by name.
+    static FixedFunctionGl Load(const std::function<sf::GlFunctionPointer(const char*)>& lookup);
 
     void (*GenTextures)(GLsizei, GLuint*);
     void (*DeleteTextures)(GLsizei, const GLuint*);

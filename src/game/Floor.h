@@ -15,6 +15,8 @@ struct Floor {
     static constexpr std::int32_t OnFallingSlope = 5;
     // Not decided yet (see UpdateShape).
     static constexpr std::int32_t Undecided = 6;
+    // The floor ids, the rows of the floor texture: 0 to IdCount - 1.
+    static constexpr std::int32_t IdCount = 6;
 
     Floor() = default;
     Floor(std::int32_t floorId, std::int32_t column, std::int32_t row)

@@ -15,6 +15,7 @@
 
 #include <SFML/Config.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -264,7 +265,9 @@ void Game::UpdatePlayerWeapons()
             // once per edge instead of looping without end.
             const float stepX = std::max(weapon.width, 1.0f);
             const float stepY = std::max(weapon.height, 1.0f);
-            for (float sx = weapon.Left() - m; sx < weapon.Right() - m + 0.1f && !hitBlock; sx += stepX) {
+            // Every block that a sample point finds is released: a weapon
+            // striking two blocks at once opens both.
+            for (float sx = weapon.Left() - m; sx < weapon.Right() - m + 0.1f; sx += stepX) {
                 for (float sy = weapon.Top(); sy < weapon.Bottom() + 0.1f; sy += stepY) {
                     const int column = static_cast<int>(sx + 2 * m) / 36;
                     const int row = static_cast<int>(sy) / 36;
@@ -276,7 +279,6 @@ void Game::UpdatePlayerWeapons()
                         SpawnItem(tile, column, row);
                         weapon.hit = true;
                         hitBlock = true;
-                        break;
                     }
                 }
             }
@@ -487,9 +489,11 @@ void Game::SpawnDebris(float x, float y, float w, float h)
 
 void Game::AddLevelBonus()
 {
-    const PlayerStats& s = player_->stats;
-    const std::int16_t ammo = static_cast<std::int16_t>(s.ammunition[0] + s.ammunition[1] + s.ammunition[2]);
-    const std::int16_t bonus =
-        static_cast<std::int16_t>(5 * (5 * s.lives + s.hearts) + 50 * ammo);
-    player_->stats.totalCoins = static_cast<std::uint32_t>(player_->stats.totalCoins + static_cast<std::int32_t>(bonus));
+    // Counted wide, so that many lives or much ammunition can neither turn
+    // the bonus negative nor carry the score past its largest value.
+    PlayerStats& s = player_->stats;
+    const std::uint64_t ammo = std::uint64_t{s.ammunition[0]} + s.ammunition[1] + s.ammunition[2];
+    const std::uint64_t bonus = 5 * (5 * std::uint64_t{s.lives} + s.hearts) + 50 * ammo;
+    constexpr std::uint64_t highest = std::numeric_limits<std::uint32_t>::max();
+    s.totalCoins = static_cast<std::uint32_t>(std::min(highest, s.totalCoins + bonus));
 }

@@ -60,12 +60,8 @@ void GraphicsContext::DrawObject(const Object& object, int textureId, bool mirro
     Mirror(sprite, mirror);
     DrawSnapped(sprite);
 
-    if (glow) {
-        blur->SetView(window->window.getView());
-        blur->targets[0].draw(sprite);
-        blur->needsBlur = true;
-        blur->hasContent = true;
-    }
+    if (glow)
+        blur->AddGlow(sprite, window->window.getView());
 }
 
 void GraphicsContext::DrawEnemy(const Enemy& enemy)

@@ -105,10 +105,7 @@ void GraphicsContext::DrawSpecialTile(const Tilemap& tilemap, const std::vector<
         BuildTileQuad(tilemap.At(at.x, at.y), &quads[4 * i], static_cast<unsigned>(at.x),
                       static_cast<unsigned>(at.y));
     }
-    blur->SetView(window->window.getView());
-    blur->targets[0].draw(quads, sf::RenderStates(&resources->GetTexture(TextureNormalTiles)));
-    blur->needsBlur = true;
-    blur->hasContent = true;
+    blur->AddGlow(quads, window->window.getView(), sf::RenderStates(&resources->GetTexture(TextureNormalTiles)));
 }
 
 void GraphicsContext::DrawFloor(const Floor& floor, sf::Uint8 alpha)

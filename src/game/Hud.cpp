@@ -64,7 +64,7 @@ void Hud::Draw(const PlayerStats& stats)
     panel.setScale(std::fabs(panel.getScale().x), panel.getScale().y);
     panel.setPosition(topLeft.x + 10, topLeft.y - 40);
 
-    DrawCounter(SlotTotal, static_cast<int>(stats.totalCoins), true);
+    DrawCounter(SlotTotal, stats.totalCoins, true);
     DrawCounter(SlotLives, stats.lives, true);
     DrawCounter(SlotCoins, stats.coins, true);
 
@@ -76,10 +76,10 @@ void Hud::Draw(const PlayerStats& stats)
 
     const std::uint32_t mode = stats.powerUpMode;
     if (mode >= 1 && mode <= 3)
-        DrawCounter(SlotPowerUp + mode, PowerUpSeconds(stats.powerUpCountdown), false);
+        DrawCounter(SlotPowerUp + mode, static_cast<std::uint32_t>(PowerUpSeconds(stats.powerUpCountdown)), false);
 }
 
-void Hud::DrawCounter(std::size_t slot, int value, bool left)
+void Hud::DrawCounter(std::size_t slot, std::uint32_t value, bool left)
 {
     // Slot 9 is the hearts panel's icon and has no number.
     if (slot >= SlotCount || texts[slot] == nullptr)
@@ -93,7 +93,7 @@ void Hud::DrawCounter(std::size_t slot, int value, bool left)
     icon.setPosition(at + (left ? sf::Vector2f(3, 3) : sf::Vector2f(-35, 3)));
 
     sf::Text& text = *texts[slot];
-    text.setString(ToText(value));
+    text.setString(UIntToText(value));
     text.setPosition(at + (left ? sf::Vector2f(44, 4) : sf::Vector2f(-42, 4)));
     text.setOrigin(left ? 0.f : text.getLocalBounds().width, 0.f);
 

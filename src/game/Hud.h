@@ -37,8 +37,9 @@ public:
 
     void Draw(const PlayerStats& stats);
     // One counter below the last one; left counters extend rightwards from
-    // the cursor, right counters are mirrored and extend leftwards.
-    void DrawCounter(std::size_t slot, int value, bool left);
+    // the cursor, right counters are mirrored and extend leftwards. Every
+    // counter is unsigned: the score may use all 32 bits.
+    void DrawCounter(std::size_t slot, std::uint32_t value, bool left);
     void DrawHearts(std::uint16_t hearts);
 
     // Seconds shown for a power-up countdown in steps.

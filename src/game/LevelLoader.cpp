@@ -2,6 +2,7 @@
 
 #include "game/Enemy.h"
 #include "game/EnemyTypeTable.h"
+#include "game/Floor.h"
 #include "game/ItemKind.h"
 #include "game/ItemProperty.h"
 #include "game/LevelCheck.h"
@@ -85,8 +86,7 @@ LevelLoader::LevelLoader(World* world, std::vector<Scenery>* foreground, std::ve
       checksum_(LevelChecksumSeed),
       matched_(false),
       generalRead_(false),
-      ended_(false),
-      hasPending_(false)
+      ended_(false)
 {
 }
 
@@ -117,7 +117,7 @@ void LevelLoader::Load(std::uint16_t world, std::uint16_t level)
         matched_ = false;
         generalRead_ = false;
         ended_ = false;
-        hasPending_ = false;
+        sectionsRead_.clear();
         ClearTargets();
         LoadSections();
     } catch (const ResourceException& e) {
@@ -147,9 +147,10 @@ void LevelLoader::LoadSections()
         }
         if (!generalRead_ && section != GeneralSection)
             InvalidData("The \"General\" section must come first");
+        // A repeated section is refused rather than merged with the first.
+        if (!sectionsRead_.insert(section).second)
+            InvalidData("A second \"" + section + "\" section");
         if (section == GeneralSection) {
-            if (generalRead_)
-                InvalidData("A second \"General\" section");
             ReadGeneralSection();
         } else if (section == EnemiesSection) {
             ReadEnemiesSection();
@@ -171,29 +172,12 @@ void LevelLoader::LoadSections()
 
 bool LevelLoader::NextLine(t4::token_container& tokens)
 {
-    if (hasPending_) {
-        tokens = std::move(pending_);
-        hasPending_ = false;
-        return true;
-    }
-    const std::string section = reader_->get_subtitle();
     if (reader_->read_data(tokens))
         return true;
-    // A new subtitle means that the next section has begun. The same one
-    // means the end of the data, or a new section of the same name: only a
-    // further read tells them apart, which fails at the end and otherwise
-    // yields the new section's first line (kept for its reader).
-    while (reader_->get_subtitle() == section) {
-        try {
-            if (reader_->read_data(pending_)) {
-                hasPending_ = true;
-                return false;
-            }
-        } catch (const t4::io_exception&) {
-            ended_ = true;
-            return false;
-        }
-    }
+    // The section is over: either the next one has begun, whose name the
+    // reader now holds, or the data has ended.
+    if (reader_->at_end())
+        ended_ = true;
     return false;
 }
 
@@ -304,6 +288,9 @@ void LevelLoader::ReadTilesSection()
         if (flags & BlendFlags)
             tilemap.SetBlending(x, y, blend);
 
+        // A floor id names a row of the floor picture; -1 is no floor.
+        if (floorId != -1 && (floorId < 0 || floorId >= Floor::IdCount))
+            InvalidData("Floor id out of range");
         if (floorId != -1 && (flags & SurfaceFlags)) {
             Floor floor(floorId, x, y);
             if (floor.UpdateShape(tilemap))

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,6 @@ private:
     std::vector<Enemy*> enemyOrder_;
     bool generalRead_;
     bool ended_;
-    // The first line of a section that follows one of the same name.
-    t4::token_container pending_;
-    bool hasPending_;
+    // The sections met so far: each may appear once.
+    std::set<std::string> sectionsRead_;
 };

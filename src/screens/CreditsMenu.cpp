@@ -23,11 +23,13 @@ constexpr unsigned TextSize = 20;
 CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", MenuTitleColour)
 {
     AddEntry("", "               Vrenk Version 2.3.3, May 2015\n"
-                 "Free to play and to share, as long as this notice stays with it.");
-    AddEntry("Programming, Graphics, Level Design", "Jarno Pellikaan");
-    AddEntry("Music", "Ilse Vandermeer\nTomasz Brodecki\nAurelio Fenn");
-    AddEntry("Libraries", "SFML, OpenGL, Kest, Boost.\nMany thanks to the maker of SFML for a multimedia library "
-                          "that is a joy to use.");
+                 "Font: DejaVu Sans Bold, licence in DejaVu-Fonts-License.txt");
+    AddEntry("Programming, Graphics, Level Design", "The Vrenk II project");
+    AddEntry("Music", "Composed and played by the game's own\n"
+                      "music generator, from the project's sources,\n"
+                      "anew each time the game is built");
+    AddEntry("Libraries", "SFML, OpenGL, Kest, Boost.\n"
+                          "Thanks to the SFML team for a library that is a joy to use.");
 }
 
 void CreditsMenu::AddEntry(const std::string& heading, const std::string& text)

@@ -11,6 +11,9 @@
 
 #include <SFML/Window/Mouse.hpp>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const sf::Color ClearColour(162, 107, 42, 255);
@@ -22,6 +25,31 @@ std::string Wording(bool fatal, const std::string& message)
 {
     return "An error occurred:\n\n   " + message + "\n\n" +
            (fatal ? "The problem cannot be fixed." : "Back to main menu.");
+}
+
+// The grid row on which the button stands below a message ending at `bottom`.
+unsigned ButtonRow(float bottom)
+{
+    const float row = std::ceil((bottom + ErrorMenu::ButtonGap) / sfxt::Button::CellSize);
+    return std::max(ErrorMenu::FirstButtonRow, static_cast<unsigned>(row));
+}
+
+// Sets the message wrapped to the width, as large as still leaves room for
+// the button under it; when even the smallest size leaves none, the error's
+// own text is cut short.
+void FitMessage(sf::Text& text, bool fatal, std::string description, float width)
+{
+    const float lowest = ErrorMenu::LastButtonRow * sfxt::Button::CellSize;
+    for (;;) {
+        for (unsigned size = MessageSize; size >= ErrorMenu::SmallestMessageSize; size -= 2) {
+            text.setCharacterSize(size);
+            text.setString(Wording(fatal, description));
+            WrapText(text, width);
+            if (ErrorMenu::MessageTop + GetTextSize(text).y + ErrorMenu::ButtonGap <= lowest)
+                return;
+        }
+        description = description.substr(0, description.size() * 3 / 4) + "...";
+    }
 }
 
 }  // namespace
@@ -37,8 +65,11 @@ ErrorMenu::ErrorMenu(bool isFatal, const std::string& errorMessage)
     for (sf::Vector2f& offset : graphics.layerOffsets)
         offset = sf::Vector2f(0, 0);
 
+    const float width = static_cast<float>(window.getSize().x);
+    FitMessage(message, fatal, errorMessage, width - 2 * MessageMargin);
     CenterTextOrigin(message);
-    message.setPosition(static_cast<float>(window.getSize().x) / 2, MessageY);
+    message.setPosition(width / 2, MessageTop + message.getOrigin().y);
+    button = sfxt::Button(fatal ? QuitStyle : BackStyle, ButtonColumn, ButtonRow(GetTextBottom(message)));
 }
 
 int ErrorMenu::Update()

@@ -11,11 +11,23 @@
 #include <string>
 
 // The error screen (state 13): the message of an error that stopped a
-// screen, centred on the window. A recoverable error leads back to the main
-// menu, a fatal one (quit button) out of the program.
+// screen, centred on the window under the heading, with the button below it.
+// A recoverable error leads back to the main menu, a fatal one (quit button)
+// out of the program.
 class ErrorMenu : public Surface {
 public:
-    static constexpr float MessageY = 340;
+    // The message starts under the heading and is wrapped to the window's
+    // width less a margin on either side; the button stands on the first
+    // grid row at least ButtonGap below it (never above row 9). A message
+    // that would push the button below the window is set smaller, down to
+    // SmallestMessageSize, and then cut short.
+    static constexpr float MessageTop = 290;
+    static constexpr float MessageMargin = 60;
+    static constexpr float ButtonGap = 16;
+    static constexpr unsigned ButtonColumn = 12;
+    static constexpr unsigned FirstButtonRow = 9;
+    static constexpr unsigned LastButtonRow = 19;
+    static constexpr unsigned SmallestMessageSize = 12;
 
     // Also puts the window back on its default view with all layer offsets
     // cleared, so that the screen does not show where a level was scrolled.

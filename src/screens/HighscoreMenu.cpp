@@ -31,7 +31,7 @@ sf::Text MakeText(const std::string& string, const sf::Color& colour)
 
 HighscoreMenu::HighscoreMenu()
     : profiles(Application::Instance().profiles.get()), backButton(13, 12, 9), resetButton(9, 4, 21),
-      confirmButton(10, 5, 19), title(1, "Highscore", "", MenuTitleColour)
+      confirmButton(10, ConfirmColumn, ConfirmRow), title(1, "Highscore", "", MenuTitleColour)
 {
     places.reserve(profiles->highscores.size());
     names.reserve(profiles->highscores.size());

@@ -21,6 +21,10 @@ public:
     static constexpr float FirstRowY = 460;
     static constexpr float RowHeight = 40;
     static constexpr float ColumnGap = 40;
+    // The confirm button stands above and left of the reset button, clear of
+    // the place numbers, which reach far left before long names.
+    static constexpr unsigned ConfirmColumn = 2;
+    static constexpr unsigned ConfirmRow = 19;
 
     // Reads "Data/Highscore.txt" again and builds the table from it.
     HighscoreMenu();

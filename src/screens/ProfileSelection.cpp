@@ -41,10 +41,15 @@ bool IsNameCharacter(std::uint32_t code)
     return std::use_facet<std::ctype<char>>(locale).is(std::ctype_base::alpha | std::ctype_base::digit, c);
 }
 
-float CentreX(const sf::Sprite& sprite)
+sf::Vector2f CentreOf(const sf::Sprite& sprite)
 {
     const sf::FloatRect bounds = sprite.getGlobalBounds();
-    return bounds.left + bounds.width / 2;
+    return sf::Vector2f(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
+}
+
+float CentreX(const sf::Sprite& sprite)
+{
+    return CentreOf(sprite).x;
 }
 
 }  // namespace
@@ -179,8 +184,16 @@ void ProfileSelection::Draw()
     sf::RenderWindow& window = MenuDrawWindow();
     for (sfxt::Button& button : buttons)
         button.Draw(window);
-    for (sfxt::TextButton& button : profileButtons)
-        button.Draw(window);
+    const std::size_t marked = Profiles().currentProfile;
+    for (std::size_t i = 0; i < profileButtons.size(); ++i) {
+        sfxt::TextButton& button = profileButtons[i];
+        // The profile marked for deletion stands out as if the mouse were
+        // on it, bright and full, wherever the mouse is.
+        if (mode == ProfileModeDeleteConfirm && i == marked)
+            button.DrawWithMouse(window, CentreOf(button.sprite));
+        else
+            button.Draw(window);
+    }
     if (mode == ProfileModeNew) {
         window.draw(entryField.frame);
         window.draw(entryField.text);

@@ -10,13 +10,38 @@
 #include "app/ResourceManager.h"
 #include "game/GraphicsContext.h"
 #include "sfxt/NumberText.h"
+#include "sfxt/TextPlacement.h"
 
 #include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
 
 namespace {
 
 const sf::Vector2f TitleDrawOffset(0, -110);
 const sf::Vector2f TitleTextOffset(-290, 265);
+// How far the congratulation keeps from the window's left edge.
+constexpr float TextMargin = 20;
+
+// The text's offset moved right as far as its widest line needs to stay
+// inside the window: a long name makes the centred first line wide.
+sf::Vector2f FittedTextOffset(const Title& title)
+{
+    sf::Text line("", *title.text.font, title.text.characterSize);
+    float widest = 0;
+    const sf::String& text = title.text.string;
+    for (std::size_t begin = 0; begin <= text.getSize();) {
+        std::size_t end = text.find("\n", begin);
+        if (end == sf::String::InvalidPos)
+            end = text.getSize();
+        line.setString(text.substring(begin, end - begin));
+        widest = std::max(widest, GetTextSize(line).x);
+        begin = end + 1;
+    }
+    const float centre = GetTextCenterX(title.heading) + TitleTextOffset.x;
+    const float shift = std::max(0.f, TextMargin - (centre - widest / 2));
+    return TitleTextOffset + sf::Vector2f(shift, 0);
+}
 
 }  // namespace
 
@@ -26,8 +51,9 @@ std::string VictoryMenu::CongratulationText()
     // still shows, with no name and no score.
     const Profile* profile = Application::Instance().profiles->GetCurrentProfile();
     const std::string name = profile ? profile->name : "";
-    const long score = profile ? static_cast<long>(profile->stats.totalCoins) : 0;
-    return "Congratulations, " + name + "!\nYour final score: " + LongToText(score) + "\n\nThanks for playing!";
+    // The score is an unsigned 32-bit total and is shown as such.
+    const unsigned score = profile ? profile->stats.totalCoins : 0u;
+    return "Congratulations, " + name + "!\nYour final score: " + UIntToText(score) + "\n\nThanks for playing!";
 }
 
 VictoryMenu::VictoryMenu(ResourceManager& resources)
@@ -36,7 +62,7 @@ VictoryMenu::VictoryMenu(ResourceManager& resources)
 {
     picture.setPosition(0, 0);
     title.drawOffset = TitleDrawOffset;
-    title.textOffset = TitleTextOffset;
+    title.textOffset = FittedTextOffset(title);
 
     AudioManager& audio = *Application::Instance().audio;
     audio.SetMainMusic(MusicVictory);

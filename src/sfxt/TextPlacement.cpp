@@ -48,6 +48,78 @@ sf::Vector2f GetTextSize(const sf::Text& text)
     return sf::Vector2f(widest, static_cast<float>(lines) * font->getLineSpacing(size));
 }
 
+namespace {
+
+// Appends one line of `line`, broken to fit, to `out`.
+void WrapLine(const sf::String& line, const sf::Text& measure, float maxWidth, sf::String& out)
+{
+    sf::Text probe = measure;
+    const auto width = [&](const sf::String& s) {
+        probe.setString(s);
+        return GetTextSize(probe).x;
+    };
+    std::size_t indentEnd = 0;
+    while (indentEnd < line.getSize() && line[indentEnd] == ' ')
+        ++indentEnd;
+    sf::String indent = line.substring(0, indentEnd);
+    // An indent too wide to leave room for a character is dropped.
+    if (width(indent + "W") > maxWidth)
+        indent.clear();
+
+    sf::String current = indent;
+    bool empty = true;  // nothing but the indent on the current line yet
+    std::size_t pos = indentEnd;
+    while (pos < line.getSize()) {
+        std::size_t end = pos;
+        while (end < line.getSize() && line[end] != ' ')
+            ++end;
+        sf::String word = line.substring(pos, end - pos);
+        const sf::String joined = empty ? current + word : current + " " + word;
+        if (width(joined) <= maxWidth) {
+            current = joined;
+            empty = false;
+        } else if (!empty) {
+            out += current + "\n";
+            current = indent;
+            empty = true;
+            continue;  // the word again, on a line of its own
+        } else {
+            // Too wide on its own: as many characters as fit, at least one.
+            std::size_t fit = 1;
+            while (fit < word.getSize() && width(current + word.substring(0, fit + 1)) <= maxWidth)
+                ++fit;
+            out += current + word.substring(0, fit) + "\n";
+            current = indent;
+            pos += fit;
+            continue;
+        }
+        pos = end;
+        while (pos < line.getSize() && line[pos] == ' ')
+            ++pos;
+    }
+    out += current;
+}
+
+}  // namespace
+
+void WrapText(sf::Text& text, float maxWidth)
+{
+    const sf::String string = text.getString();
+    sf::String wrapped;
+    std::size_t begin = 0;
+    while (true) {
+        std::size_t end = string.find("\n", begin);
+        if (end == sf::String::InvalidPos)
+            end = string.getSize();
+        WrapLine(string.substring(begin, end - begin), text, maxWidth, wrapped);
+        if (end == string.getSize())
+            break;
+        wrapped += "\n";
+        begin = end + 1;
+    }
+    text.setString(wrapped);
+}
+
 void SetTextCenterX(sf::Text& text, float x)
 {
     float centre = TextBoxCorner(text).x + GetTextSize(text).x / 2;

@@ -16,6 +16,11 @@
 // spacing. An empty text is one line high; a text without a font is (0, 0).
 sf::Vector2f GetTextSize(const sf::Text& text);
 
+// Breaks the text's lines at spaces so that none is wider than maxWidth by
+// GetTextSize; a word wider than that on its own is cut between characters.
+// A line's leading spaces indent the lines it is broken into as well.
+void WrapText(sf::Text& text, float maxWidth);
+
 void SetTextCenterX(sf::Text& text, float x);
 void SetTextCenterY(sf::Text& text, float y);
 void SetTextCenter(sf::Text& text, float x, float y);

@@ -15,7 +15,7 @@
 #include "screens/OptionMenu.h"
 #include "screens/PauseMenu.h"
 
-#include "support/TempDataDir.h"
+#include "support/ApplicationFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +23,13 @@
 
 namespace {
 
-testsupport::TempDataDir* workDir = nullptr;
+using testsupport::Is;
 
 // The real services over the game's own data: the menus draw with its GUI
 // texture and the backdrop plays its levels.
 Application& App()
 {
-    if (!workDir) {
-        workDir = new testsupport::TempDataDir;   // kept until the process ends
-        workDir->CopyBuiltArchives();
-    }
-    return Application::Instance();
-}
-
-template <typename T>
-bool Is(const std::unique_ptr<Surface>& s)
-{
-    return dynamic_cast<T*>(s.get()) != nullptr;
+    return testsupport::ApplicationOver();
 }
 
 Game& Backdrop()

@@ -106,6 +106,12 @@ TEST(AudioManager, MainMusicJingleAndResume)
     EXPECT_EQ(audio.state, MusicStopped);
     audio.PlayJingle(MusicInvulnerability);
     EXPECT_EQ(audio.state, MusicJinglePlaying);
+    // With no main music to come back to, the end of the jingle is silence.
+    ASSERT_TRUE(WaitUntilStopped(a.resources.GetMusic(MusicInvulnerability)));
+    EXPECT_NO_THROW(audio.Update());
+    EXPECT_EQ(audio.state, MusicStopped);
+    EXPECT_EQ(audio.jingleMusic, MusicNone);
+    EXPECT_NO_THROW(audio.Update());
 }
 
 TEST(AudioManager, SoundsAreCulledByDistanceAndSuppression)

@@ -1,11 +1,11 @@
 // The real game binary played through its menus with synthetic mouse and
 // keyboard input: a new profile, a few seconds of level 1-1, pause, leave,
-// back to the main menu and quit. Click points come from the screens' own
-// layout (the buttons' grid cells) and from the view in which the menus are
-// drawn: that of the backdrop level playing behind them, centred on the
-// level's map, so the points follow a change of the backdrop maps.
-#include "support/FileWatch.h"
-#include "support/GameProcess.h"
+// back to the main menu and quit; and the way out when the level archive is
+// missing. Click points come from the screens' own layout (the buttons' grid
+// cells) and from the view in which the menus are drawn: that of the backdrop
+// level playing behind them, centred on its map (every backdrop has the size
+// the menus are laid out for).
+#include "support/GameSession.h"
 #include "support/SyntheticInput.h"
 #include "support/TempDataDir.h"
 #include "support/WindowDriver.h"
@@ -13,10 +13,6 @@
 #include "app/GameWindow.h"
 #include "app/KeyBinding.h"
 #include "app/StateId.h"
-#include "game/GraphicsContext.h"
-#include "game/LevelLoader.h"
-#include "game/Scenery.h"
-#include "game/World.h"
 #include "kest/KeyNameTable.h"
 #include "screens/LevelSelection.h"
 #include "screens/ProfileSelection.h"
@@ -24,6 +20,7 @@
 #include "sfxt/TextEntryField.h"
 
 #include <SFML/Graphics/Texture.hpp>
+#include <boost/filesystem.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <gtest/gtest.h>
@@ -45,8 +42,6 @@ using testsupport::Picture;
 
 namespace {
 
-const std::string Title = "Vrenk II";
-
 // --- Layout ----------------------------------------------------------------
 
 // The centre of a sprite button as the screens place it: style, column and
@@ -57,30 +52,12 @@ sf::Vector2f ButtonCentre(ButtonStyle style, unsigned column, unsigned row)
     return testsupport::Centre(sfxt::Button(none, style, column, row).sprite);
 }
 
-// The top left of the view in which a menu with a backdrop is drawn: the
-// backdrop game draws its play field last, in the view of layer 2, after
-// the camera was put on the centre of the backdrop level's map (its tiles
-// are 36 pixels square).
-sf::Vector2f BackdropViewCorner(StateId state, sf::Vector2f windowSize)
-{
-    const std::uint16_t level = StateBackdropLevels[static_cast<std::size_t>(state)];
-    World world;
-    std::vector<Scenery> foreground, background;
-    short backgroundIndex = -1;
-    LevelLoader(&world, &foreground, &background, &backgroundIndex).Load(0, level);
-    const sf::Vector2f centre(static_cast<float>(world.tilemap.Columns() * 36) * 0.5f,
-                              static_cast<float>(world.tilemap.Rows() * 36) * 0.5f);
-    return GraphicsContext::SnapOffset((centre - windowSize / 2.f) * LayerParallax[2]);
-}
-
 // The key bound to an action when the game starts without a configuration
 // file; its name is also its X keysym name ("Right", "P").
 std::string KeyNameFor(KeyAction action)
 {
     return kest::toString(BoundKey(GameWindow::DefaultKeyBindings(), action));
 }
-
-// --- Driving ---------------------------------------------------------------
 
 class Walkthrough : public ::testing::Test {
 protected:
@@ -91,98 +68,9 @@ protected:
         ASSERT_EQ(dir.CopyBuiltArchives(), 4);
     }
 
-    // Polls the window's picture until `done` holds for it; bounded, and
-    // given up at once when the game ends. The picture found becomes the one
-    // that the next step is compared with.
-    bool WaitFor(const std::string& step, const std::function<bool(const Picture&)>& done,
-                 std::chrono::milliseconds timeout = 20s)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline && game->Running()) {
-            Picture now = driver->Capture();
-            if (!now.Empty() && done(now)) {
-                last = std::move(now);
-                return true;
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        const auto change = changes.find(step);
-        ADD_FAILURE() << "the window never showed the step \"" << step << "\""
-                      << (change == changes.end() ? std::string()
-                                                  : " (last change " + std::to_string(change->second) + ")")
-                      << Log();
-        return false;
-    }
-
-    // Whether the game finished loading another level after `loads` loads,
-    // within the timeout.
-    bool WaitForLevelLoad(int loads, std::chrono::milliseconds timeout)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (levels->Reads() <= loads) {
-            if (std::chrono::steady_clock::now() >= deadline || !game->Running())
-                return false;
-            std::this_thread::sleep_for(10ms);
-        }
-        return true;
-    }
-
-    // The rest of a step that switched to a screen with a backdrop: the
-    // switch loads the backdrop level anew and then makes the screen; the
-    // step is done once a frame drawn after that is on the window (the
-    // heading bobs, so every frame differs from the one before) and it
-    // differs clearly from the previous step's picture.
-    bool WaitForScreen(const std::string& step, int loadsBefore)
-    {
-        if (!WaitForLevelLoad(loadsBefore, 20s)) {
-            ADD_FAILURE() << "no level was loaded for the step \"" << step << "\"" << Log();
-            return false;
-        }
-        const Picture previous = last;
-        const Picture atLoad = driver->Capture();
-        return WaitFor(step, [&](const Picture& now) {
-            return testsupport::DifferingShare(atLoad, now, 0) > 0 && Changed(step, previous, now) > 0.05;
-        });
-    }
-
-    // Clicks a point and waits for the screen that it leads to.
-    bool ClickToScreen(const std::string& step, sf::Vector2f point, sf::Vector2f viewCorner)
-    {
-        const int loads = levels->Reads();
-        Click(point, viewCorner);
-        return WaitForScreen(step, loads);
-    }
-
-    // The share of pixels that differ between a step's picture and the one
-    // before, kept for the report.
-    double Changed(const std::string& step, const Picture& before, const Picture& now)
-    {
-        const double share = testsupport::DifferingShare(before, now);
-        changes[step] = share;
-        return share;
-    }
-
-    // The window pixel under a point of the view whose top left is `corner`.
-    static sf::Vector2i Pixel(sf::Vector2f point, sf::Vector2f corner)
-    {
-        return sf::Vector2i(static_cast<int>(std::lround(point.x - corner.x)),
-                            static_cast<int>(std::lround(point.y - corner.y)));
-    }
-
-    void Click(sf::Vector2f point, sf::Vector2f corner) const
-    {
-        const sf::Vector2i pixel = Pixel(point, corner);
-        driver->Click(pixel.x, pixel.y);
-    }
-
     std::string Log() const { return "\n--- Data/Log.txt ---\n" + dir.ReadFile("Data/Log.txt"); }
 
     testsupport::TempDataDir dir;
-    std::unique_ptr<testsupport::GameProcess> game;
-    std::unique_ptr<testsupport::WindowDriver> driver;
-    std::unique_ptr<testsupport::FileWatch> levels;
-    Picture last;
-    std::map<std::string, double> changes;
 };
 
 // The pixels of a box of a picture (clipped to it).
@@ -217,27 +105,21 @@ std::vector<std::string> ErrorEntries(std::string log)
 TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
 {
     const auto begin = std::chrono::steady_clock::now();
-    game = std::make_unique<testsupport::GameProcess>(testsupport::GameBinary(), dir.Path());
-    ASSERT_TRUE(game->WaitForWindow(Title, 60s)) << Log();
-    driver = std::make_unique<testsupport::WindowDriver>(Title);
-    ASSERT_TRUE(driver->Found());
-    const sf::Vector2f windowSize(static_cast<float>(driver->Width()), static_cast<float>(driver->Height()));
+    testsupport::GameSession game(dir.Path());
+    ASSERT_TRUE(game.Started()) << game.Failure() << Log();
+    const testsupport::WindowDriver& driver = game.Driver();
 
-    // The views of the menus (these loads come before the watch on the
-    // level archive, which counts the game's loads only).
-    const sf::Vector2f mainMenu = BackdropViewCorner(StateMainMenu, windowSize);
-    const sf::Vector2f profileMenu = BackdropViewCorner(StateProfileSelection, windowSize);
-    const sf::Vector2f levelMenu = BackdropViewCorner(StateLevelSelection, windowSize);
-    const sf::Vector2f screenView(0, 0);  // the pause menu draws in the screen's layer
-    levels = std::make_unique<testsupport::FileWatch>(dir.DataPath("Levels.vrk"));
-    ASSERT_TRUE(levels->Watching());
+    // Every menu with a backdrop stands in the same view; the pause menu
+    // draws in the screen's layer.
+    const sf::Vector2f menuView = testsupport::MenuViewCorner(game.WindowSize());
+    const sf::Vector2f screenView(0, 0);
 
     const sf::Vector2f back = ButtonCentre(13, 12, 9);  // on the profile and the level selection
     const sf::Vector2f firstProfile(back.x, ProfileSelection::ListTop);
     const sf::Vector2f levelOneOne(back.x - LevelSelection::WorldSpacing, LevelSelection::LevelTop);
     // The name field's box starts at the corner of the cell (2, 11).
-    const sf::Vector2i fieldCorner =
-        Pixel(sf::Vector2f(2 * sfxt::Button::CellSize, 11 * sfxt::Button::CellSize), profileMenu);
+    const sf::Vector2i fieldCorner = testsupport::GameSession::Pixel(
+        sf::Vector2f(2 * sfxt::Button::CellSize, 11 * sfxt::Button::CellSize), menuView);
     const sf::Vector2i fieldSize(static_cast<int>(TextEntryField::Width), static_cast<int>(TextEntryField::Height));
     const auto fieldChanged = [&](const Picture& before, const Picture& now) {
         return testsupport::DifferingShare(Cut(before, fieldCorner, fieldSize), Cut(now, fieldCorner, fieldSize));
@@ -247,47 +129,51 @@ TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
 
     // The main menu is up once the backdrop is drawn: no longer a dark,
     // empty window.
-    ASSERT_TRUE(WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s));
+    ASSERT_TRUE(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s))
+        << game.Failure() << Log();
 
-    ASSERT_TRUE(ClickToScreen("profile selection", ButtonCentre(0, 12, 9), mainMenu));  // play
+    ASSERT_TRUE(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menuView))  // play
+        << game.Failure() << Log();
 
     // New: the name field appears under the new button; the name shows in
     // it; Return makes the profile, writes the file and hides the field.
-    Picture before = last;
-    Click(ButtonCentre(6, 2, 8), profileMenu);
-    ASSERT_TRUE(WaitFor("new profile", [&](const Picture& now) { return fieldChanged(before, now) > 0.5; }));
-    before = last;
-    ASSERT_TRUE(driver->Type("walker"));
-    ASSERT_TRUE(WaitFor("name typed", [&](const Picture& now) { return fieldChanged(before, now) > 0.02; }));
-    before = last;
-    ASSERT_TRUE(driver->TapKey("Return"));
-    ASSERT_TRUE(WaitFor("profile made", [&](const Picture& now) {
+    Picture before = game.Last();
+    game.Click(ButtonCentre(6, 2, 8), menuView);
+    ASSERT_TRUE(game.WaitFor("new profile", [&](const Picture& now) { return fieldChanged(before, now) > 0.5; }))
+        << game.Failure() << Log();
+    before = game.Last();
+    ASSERT_TRUE(driver.Type("walker"));
+    ASSERT_TRUE(game.WaitFor("name typed", [&](const Picture& now) { return fieldChanged(before, now) > 0.02; }))
+        << game.Failure() << Log();
+    before = game.Last();
+    ASSERT_TRUE(driver.TapKey("Return"));
+    ASSERT_TRUE(game.WaitFor("profile made", [&](const Picture& now) {
         return fieldChanged(before, now) > 0.5 && dir.ReadFile("Data/Profiles.txt").find("walker") != std::string::npos;
-    }));
+    })) << game.Failure() << Log();
 
-    ASSERT_TRUE(ClickToScreen("level selection", firstProfile, profileMenu));
+    ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
 
     // The level buttons show once the sound effects have loaded; a click on
     // the place of 1-1 does nothing before, so it is repeated until the game
     // loads the level.
-    int loads = levels->Reads();
+    int loads = game.LevelLoads();
     bool loading = false;
     for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-         !loading && std::chrono::steady_clock::now() < deadline && game->Running();) {
-        Click(levelOneOne, levelMenu);
-        loading = WaitForLevelLoad(loads, 500ms);
+         !loading && std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
+        game.Click(levelOneOne, menuView);
+        loading = game.WaitForLevelLoad(loads, 500ms);
     }
     ASSERT_TRUE(loading) << "level 1-1 never started" << Log();
     // Its start shows the map's overview on black for 2.5 s.
-    before = last;
-    ASSERT_TRUE(WaitFor("level start", [&](const Picture& now) {
-        return testsupport::DarkShare(now) > 0.3 && Changed("level start", before, now) > 0.05;
-    }));
+    before = game.Last();
+    ASSERT_TRUE(game.WaitFor("level start", [&](const Picture& now) {
+        return testsupport::DarkShare(now) > 0.3 && game.Changed("level start", before, now) > 0.05;
+    })) << game.Failure() << Log();
     // Then the level fades in; it is played once the picture's brightness
     // holds still.
     double brightness = -1;
     auto measured = std::chrono::steady_clock::now();
-    ASSERT_TRUE(WaitFor("level played", [&](const Picture& now) {
+    ASSERT_TRUE(game.WaitFor("level played", [&](const Picture& now) {
         if (testsupport::DarkShare(now) > 0.3)
             return false;
         const auto at = std::chrono::steady_clock::now();
@@ -298,41 +184,78 @@ TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
         brightness = b;
         measured = at;
         return steady;
-    }));
+    })) << game.Failure() << Log();
 
     // Right held until the player has run out of the camera's dead zone and
     // the view scrolls after him.
-    before = last;
-    ASSERT_TRUE(driver->PressKey(right));
-    const bool ran = WaitFor("ran right", [&](const Picture& now) { return Changed("ran right", before, now) > 0.05; });
-    ASSERT_TRUE(driver->ReleaseKey(right));
-    ASSERT_TRUE(ran);
+    before = game.Last();
+    ASSERT_TRUE(driver.PressKey(right));
+    const bool ran =
+        game.WaitFor("ran right", [&](const Picture& now) { return game.Changed("ran right", before, now) > 0.05; });
+    ASSERT_TRUE(driver.ReleaseKey(right));
+    ASSERT_TRUE(ran) << game.Failure() << Log();
 
     // The pause menu darkens the paused game.
-    const double playing = testsupport::MeanBrightness(last);
-    before = last;
-    ASSERT_TRUE(driver->TapKey(pause));
-    ASSERT_TRUE(WaitFor("paused", [&](const Picture& now) {
-        Changed("paused", before, now);
+    const double playing = testsupport::MeanBrightness(game.Last());
+    before = game.Last();
+    ASSERT_TRUE(driver.TapKey(pause));
+    ASSERT_TRUE(game.WaitFor("paused", [&](const Picture& now) {
+        game.Changed("paused", before, now);
         return testsupport::MeanBrightness(now) < 0.75 * playing;
-    }));
+    })) << game.Failure() << Log();
 
-    ASSERT_TRUE(ClickToScreen("left the level", ButtonCentre(12, 16, 10), screenView));
-    ASSERT_TRUE(ClickToScreen("back to the profile selection", back, levelMenu));
-    ASSERT_TRUE(ClickToScreen("back to the main menu", back, profileMenu));
-    Click(ButtonCentre(5, 7, 21), mainMenu);  // quit
+    ASSERT_TRUE(game.ClickToScreen("left the level", ButtonCentre(12, 16, 10), screenView))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("back to the profile selection", back, menuView)) << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("back to the main menu", back, menuView)) << game.Failure() << Log();
+    game.Click(ButtonCentre(5, 7, 21), menuView);  // quit
 
-    EXPECT_EQ(game->WaitForExit(30s), 0) << Log();
+    EXPECT_EQ(game.Process().WaitForExit(30s), 0) << Log();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     RecordProperty("seconds", std::to_string(seconds));
     std::cout << "The walkthrough took " << seconds << " s. Share of the picture changed by each step:";
-    for (const auto& entry : changes)
+    for (const auto& entry : game.Changes())
         std::cout << "\n  " << entry.first << ": " << entry.second;
     std::cout << std::endl;
 
     EXPECT_TRUE(ErrorEntries(dir.ReadFile("Data/Log.txt")).empty()) << Log();
     const std::string profiles = dir.ReadFile("Data/Profiles.txt");
     EXPECT_NE(profiles.find("walker"), std::string::npos) << profiles;
+}
+
+// The share of a picture's pixels of one colour (0xRRGGBB).
+double ColourShare(const Picture& picture, std::uint32_t colour)
+{
+    const auto n = std::count(picture.pixels.begin(), picture.pixels.end(), colour);
+    return picture.pixels.empty() ? 0 : static_cast<double>(n) / static_cast<double>(picture.pixels.size());
+}
+
+// Without the level archive no backdrop can be loaded: the start shows the
+// error, its back button leads to the main menu over the backdrop's plain
+// background, and quit ends the program cleanly.
+TEST_F(Walkthrough, WithoutTheLevelArchiveTheMenusStillLeadToQuit)
+{
+    boost::filesystem::remove(dir.DataPath("Levels.vrk"));
+    testsupport::GameSession game(dir.Path());
+    ASSERT_TRUE(game.Started()) << game.Failure() << Log();
+    const std::uint32_t plain = 0xA26B2A;  // the backdrop's background, (162, 107, 42)
+
+    ASSERT_TRUE(game.WaitFor("error", [plain](const Picture& p) { return ColourShare(p, plain) > 0.5; }, 60s))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.WaitForStill("error shown")) << game.Failure() << Log();
+    EXPECT_NE(dir.ReadFile("Data/Log.txt").find("Failed to load level 0-1"), std::string::npos) << Log();
+
+    ASSERT_TRUE(game.LeaveErrorScreen()) << game.Failure() << Log();
+    ASSERT_TRUE(game.WaitForStill("main menu shown")) << game.Failure() << Log();
+    EXPECT_GT(ColourShare(game.Last(), plain), 0.5);
+
+    game.Click(ButtonCentre(5, 7, 21), testsupport::MenuViewCorner(game.WindowSize()));  // quit
+    EXPECT_EQ(game.Process().WaitForExit(30s), 0) << Log();
+    const std::string log = dir.ReadFile("Data/Log.txt");
+    const std::string note = "The menus are shown without a backdrop level from now on.";
+    const std::size_t first = log.find(note);
+    EXPECT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find(note, first + 1), std::string::npos) << "said more than once:\n" << log;
 }
 
 }  // namespace

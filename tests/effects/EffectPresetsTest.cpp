@@ -42,6 +42,36 @@ TEST(EffectPresets, EveryPresetEndsAtItsEndColourAndOnlyTheTimeDistortionOneFade
     }
 }
 
+TEST(EffectPresets, RowsOfTheTable) {
+    const struct {
+        int preset;
+        std::int32_t lifetime;
+        sf::Color start, end;
+        float accelerationY;
+    } rows[] = {
+        {0, 50, {0, 160, 100, 255}, {0, 100, 255, 0}, 0},
+        {2, 40, {255, 255, 0, 255}, {255, 255, 255, 0}, 0},
+        {4, 10, {0, 0, 200, 0}, {0, 0, 200, 255}, 0},
+        {6, 35, {50, 50, 150, 255}, {0, 0, 0, 0}, 0.02f},
+        {9, 20, {0, 130, 90, 255}, {0, 112, 25, 0}, 0.03f},
+        {12, 70, {255, 255, 0, 255}, {255, 0, 0, 0}, 0.1f},
+        {13, 40, {0, 150, 0, 255}, {250, 250, 0, 0}, -0.08f},
+        {16, 40, {140, 0, 240, 255}, {250, 250, 0, 0}, -0.08f},
+        {24, 60, {45, 196, 199, 255}, {0, 0, 0, 0}, 0.02f},
+        {27, 20, {70, 40, 30, 255}, {70, 40, 30, 0}, 0},
+        {28, 50, {100, 100, 100, 255}, {255, 255, 255, 0}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.preset);
+        const EffectPreset& preset = EffectPresets::Get(row.preset);
+        EXPECT_EQ(preset.lifetime, row.lifetime);
+        EXPECT_EQ(preset.startColour, row.start);
+        EXPECT_EQ(preset.endColour, row.end);
+        EXPECT_FLOAT_EQ(preset.acceleration.x, 0);
+        EXPECT_FLOAT_EQ(preset.acceleration.y, row.accelerationY);
+    }
+}
+
 TEST(EffectPresets, AnUnknownPresetIsRefused) {
     std::size_t system = 0;
     EXPECT_THROW(EffectPresets::Get(29), std::out_of_range);

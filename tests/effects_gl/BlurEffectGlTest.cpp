@@ -7,7 +7,9 @@
 #include <SFML/Graphics/Shader.hpp>
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -24,11 +26,9 @@ protected:
 
     // One glowing square of the map, drawn as the scene does.
     void Glow(float x, float y) {
-        blur->SetView(view);
         sf::RectangleShape square(sf::Vector2f(16, 16));
         square.setPosition(x, y);
-        blur->targets[0].draw(square);
-        blur->needsBlur = blur->hasContent = true;
+        blur->AddGlow(square, view);
     }
 
     sf::Image Result() { return blur->targets[0].getTexture().copyToImage(); }
@@ -112,4 +112,24 @@ TEST_F(BlurEffectGl, APassWithoutAShaderIsAPlainCopyThatReplacesTheDestination) 
     const sf::Image copy = blur->targets[1].getTexture().copyToImage();
     EXPECT_EQ(copy.getPixel(44, 44), sf::Color::White);
     EXPECT_EQ(copy.getPixel(10, 10), sf::Color(0, 0, 0, 0));
+}
+
+TEST_F(BlurEffectGl, WithoutItsRenderTexturesTheGameRunsWithoutTheBlur) {
+    // A window too small for a quarter-size texture: the driver refuses it.
+    std::stringstream log;
+    std::streambuf* saved = std::cerr.rdbuf(log.rdbuf());
+    BlurEffect none(*resources, 3, 3);
+    std::cerr.rdbuf(saved);
+    EXPECT_FALSE(none.ready);
+    EXPECT_NE(log.str().find("Failed to create the render textures of the blur (0 x 0).\n"
+                             "The game runs without the blur."),
+              std::string::npos)
+        << log.str();
+
+    none.BeginFrame();
+    sf::RectangleShape square(sf::Vector2f(16, 16));
+    none.AddGlow(square, view);
+    EXPECT_FALSE(none.hasContent);
+    EXPECT_EQ(none.Draw(view).getTexture(), nullptr);
+    EXPECT_EQ(none.horizontalShader, nullptr);
 }

@@ -29,6 +29,7 @@ TEST(KindTables, LookupsOutsideATableAreErrors) {
 
 TEST(KindTables, EnemyRows) {
     struct Row {
+        sf::IntRect rect;  // in the object texture
         int boxWidth, boxHeight;
         float maxSpeed, jump;
         std::int32_t jumpInterval;
@@ -40,30 +41,31 @@ TEST(KindTables, EnemyRows) {
         bool stompProof;
     };
     const Row rows[EnemyTypeTable::Size] = {
-        /*  0 */ {21, 35, 1.5f, 0, Never, false, WeaponNone, Never, 0, false, 10, false},
-        /*  1 */ {21, 35, 1.5f, 7, 100, false, WeaponNone, Never, 0, false, 15, false},
-        /*  2 */ {24, 35, 0, 0, Never, false, 3, 100, 21, false, 20, false},
-        /*  3 */ {28, 13, 0, 0, Never, false, 5, 60, 0, true, 80, true},
-        /*  4 */ {31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 20, false},
-        /*  5 */ {31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 50, true},
-        /*  6 */ {31, 44, 2.5f, 8, 1, false, WeaponNone, Never, 0, false, 30, false},
-        /*  7 */ {31, 44, 2.5f, 0, Never, false, 4, 80, 4, false, 40, false},
-        /*  8 */ {48, 18, 2.7f, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
-        /*  9 */ {48, 18, 4.8f, 0, Never, true, WeaponNone, Never, 0, false, 70, true},
-        /* 10 */ {48, 18, 2.7f, 0, Never, true, 4, 80, 4, false, 50, false},
-        /* 11 */ {22, 46, 0, 0, Never, false, WeaponNone, Never, 0, false, 10, true},
-        /* 12 */ {26, 63, 4, 0, Never, false, WeaponNone, Never, 0, false, 25, false},
-        /* 13 */ {18, 35, 3, 10, 100, false, WeaponNone, Never, 0, false, 30, false},
-        /* 14 */ {24, 35, 3, 0, Never, false, 6, 130, 21, false, 30, false},
-        /* 15 */ {24, 35, 3, 0, Never, false, 7, 120, 25, false, 20, false},
-        /* 16 */ {40, 21, 3, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
-        /* 17 */ {40, 21, 3, 0, Never, true, 8, 70, 20, false, 40, false},
-        /* 18 */ {40, 21, 5, 0, Never, true, 9, 20, 20, false, 55, false},
+        /*  0 */ {{152, 90, 21, 35}, 21, 35, 1.5f, 0, Never, false, WeaponNone, Never, 0, false, 10, false},
+        /*  1 */ {{173, 90, 21, 35}, 21, 35, 1.5f, 7, 100, false, WeaponNone, Never, 0, false, 15, false},
+        /*  2 */ {{194, 90, 32, 35}, 24, 35, 0, 0, Never, false, 3, 100, 21, false, 20, false},
+        /*  3 */ {{0, 0, 28, 13}, 28, 13, 0, 0, Never, false, 5, 60, 0, true, 80, true},
+        /*  4 */ {{28, 0, 31, 44}, 31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 20, false},
+        /*  5 */ {{59, 0, 31, 44}, 31, 44, 2.5f, 0, Never, false, WeaponNone, Never, 0, false, 50, true},
+        /*  6 */ {{90, 0, 31, 44}, 31, 44, 2.5f, 8, 1, false, WeaponNone, Never, 0, false, 30, false},
+        /*  7 */ {{121, 0, 31, 44}, 31, 44, 2.5f, 0, Never, false, 4, 80, 4, false, 40, false},
+        /*  8 */ {{152, 0, 48, 18}, 48, 18, 2.7f, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
+        /*  9 */ {{200, 0, 48, 18}, 48, 18, 4.8f, 0, Never, true, WeaponNone, Never, 0, false, 70, true},
+        /* 10 */ {{248, 0, 48, 18}, 48, 18, 2.7f, 0, Never, true, 4, 80, 4, false, 50, false},
+        /* 11 */ {{296, 0, 22, 46}, 22, 46, 0, 0, Never, false, WeaponNone, Never, 0, false, 10, true},
+        /* 12 */ {{0, 13, 26, 63}, 26, 63, 4, 0, Never, false, WeaponNone, Never, 0, false, 25, false},
+        /* 13 */ {{226, 90, 18, 35}, 18, 35, 3, 10, 100, false, WeaponNone, Never, 0, false, 30, false},
+        /* 14 */ {{244, 90, 23, 35}, 24, 35, 3, 0, Never, false, 6, 130, 21, false, 30, false},
+        /* 15 */ {{267, 90, 23, 35}, 24, 35, 3, 0, Never, false, 7, 120, 25, false, 20, false},
+        /* 16 */ {{26, 220, 40, 21}, 40, 21, 3, 0, Never, true, WeaponNone, Never, 0, false, 30, false},
+        /* 17 */ {{66, 220, 40, 21}, 40, 21, 3, 0, Never, true, 8, 70, 20, false, 40, false},
+        /* 18 */ {{106, 220, 40, 21}, 40, 21, 5, 0, Never, true, 9, 20, 20, false, 55, false},
     };
     for (std::int32_t kind = 0; kind < EnemyTypeTable::Size; ++kind) {
         SCOPED_TRACE(kind);
         const EnemyType& type = EnemyTypeTable::Get(kind);
         const Row& row = rows[kind];
+        EXPECT_EQ(type.textureRect, row.rect);
         EXPECT_EQ(type.box, sf::IntRect(0, 0, row.boxWidth, row.boxHeight));
         EXPECT_EQ(type.textureRect.height, row.boxHeight);  // frames stack by the box height
         EXPECT_FLOAT_EQ(type.maxSpeed, row.maxSpeed);
@@ -81,21 +83,21 @@ TEST(KindTables, EnemyRows) {
 
 TEST(KindTables, WeaponRows) {
     struct Row {
-        int width, height;
+        sf::IntRect rect;
         float maxSpeed, jump;
         bool flying;
         float spin;
     };
     const Row rows[WeaponTypeTable::Size] = {
-        {22, 17, 12, 0, true, 0}, {21, 21, 4, 0, false, 12}, {30, 6, 0, 0, false, 0}, {19, 8, 10, 0, true, 0},
-        {10, 10, 6, 6, false, 0}, {10, 10, 0, 0, false, 0},  {19, 14, 12, 0, true, 0}, {13, 13, 7, 5, false, 0},
-        {9, 23, 0, 0, false, 0},  {9, 23, 0, 0, false, 0},
+        {{0, 0, 22, 17}, 12, 0, true, 0},   {{22, 0, 21, 21}, 4, 0, false, 12}, {{43, 0, 30, 6}, 0, 0, false, 0},
+        {{22, 21, 19, 8}, 10, 0, true, 0},  {{22, 73, 10, 10}, 6, 6, false, 0}, {{22, 73, 10, 10}, 0, 0, false, 0},
+        {{22, 59, 19, 14}, 12, 0, true, 0}, {{73, 0, 13, 13}, 7, 5, false, 0},  {{92, 0, 9, 23}, 0, 0, false, 0},
+        {{101, 0, 9, 23}, 0, 0, false, 0},
     };
     for (std::int32_t kind = 0; kind < WeaponTypeTable::Size; ++kind) {
         SCOPED_TRACE(kind);
         const WeaponType& type = WeaponTypeTable::Get(kind);
-        EXPECT_EQ(type.textureRect.width, rows[kind].width);
-        EXPECT_EQ(type.textureRect.height, rows[kind].height);
+        EXPECT_EQ(type.textureRect, rows[kind].rect);
         EXPECT_FLOAT_EQ(type.maxSpeed, rows[kind].maxSpeed);
         EXPECT_FLOAT_EQ(type.jumpStrength, rows[kind].jump);
         EXPECT_EQ(type.flying, rows[kind].flying);
@@ -122,8 +124,21 @@ TEST(KindTables, SceneryModesMatchTheirAnimations) {
     }
     EXPECT_EQ(SceneryTypeTable::Get(9).mode, ScenerySwingY);
     EXPECT_EQ(swinging, 1);
-    EXPECT_EQ(SceneryTypeTable::Get(23).textureRect, sf::IntRect(330, 54, 71, 35));
-    EXPECT_EQ(SceneryTypeTable::Get(42).textureRect, sf::IntRect(253, 141, 19, 32));
+    // Some rows of the table, with their modes.
+    const struct {
+        std::int32_t kind;
+        sf::IntRect rect;
+        std::int32_t mode;
+    } rows[] = {
+        {0, {0, 0, 32, 106}, 0},    {4, {98, 0, 27, 11}, 2},      {5, {0, 182, 29, 21}, 1},
+        {9, {57, 88, 58, 39}, 4},   {15, {189, 139, 8, 6}, 1},    {20, {0, 154, 61, 7}, 2},
+        {23, {330, 54, 71, 35}, 2}, {25, {134, 108, 55, 65}, 0},  {36, {272, 80, 20, 93}, 0},
+        {42, {253, 141, 19, 32}, 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SceneryTypeTable::Get(row.kind).textureRect, row.rect) << row.kind;
+        EXPECT_EQ(SceneryTypeTable::Get(row.kind).mode, row.mode) << row.kind;
+    }
 }
 
 // Every frame that the objects can show must lie inside the least texture

@@ -51,7 +51,11 @@ public:
     void StopMusic() override {}
     void PauseMusic() override { musicPaused = true; }
     void ResumeMusic() override { musicPaused = false; }
-    void SpawnEffect(int preset, const Lift*, float, float, float, float) override { effects.push_back(preset); }
+    void SpawnEffect(int preset, const Lift*, float, float, float vx, float vy) override
+    {
+        effects.push_back(preset);
+        effectVelocities.emplace_back(vx, vy);
+    }
     void ClearEffects() override { ++effectClears; }
     void ShowPopupText(int, const std::string& text, float, float) override { popups.push_back(text); }
     void ShowSignText(const std::string& text, float, float) override { signText = text; }
@@ -87,6 +91,7 @@ public:
     std::vector<std::uint32_t> singleSounds;
     std::vector<std::uint32_t> jingles;
     std::vector<int> effects;
+    std::vector<sf::Vector2f> effectVelocities;
     std::vector<std::string> popups;
     std::string signText;
     std::uint32_t mainMusic = 19;

@@ -5,9 +5,12 @@
 #include "game/ItemKind.h"
 #include "game/ItemProperty.h"
 #include "game/TargetProperty.h"
+#include "game/TileAppearance.h"
 #include "game/TileFlags.h"
+#include "game/TextProperty.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 class Contacts : public GamePlay {
@@ -299,12 +302,26 @@ TEST_F(Contacts, SwitchesFlipTheirTargetsOnce)
 TEST_F(Contacts, LevelBonusAndSeededDrops)
 {
     Player& player = ThePlayer();
-    player.stats.lives = 3;
-    player.stats.hearts = 2;
-    player.stats.ammunition = {1, 0, 4};
-    player.stats.totalCoins = 0;
-    game->AddLevelBonus();
-    EXPECT_EQ(player.stats.totalCoins, 335u);
+    struct Bonus {
+        std::uint16_t lives, hearts;
+        std::array<std::uint16_t, 3> ammunition;
+        std::uint32_t before, after;
+    } bonuses[] = {
+        {3, 2, {1, 0, 4}, 0, 335},
+        // Beyond what 16 bits hold the bonus still counts in full...
+        {1400, 3, {0, 0, 0}, 1000, 1000 + 5 * (5 * 1400 + 3)},
+        {3, 3, {300, 300, 56}, 0, 5 * 18 + 50 * 656},
+        // ...and the score stops at its largest value instead of wrapping.
+        {65535, 3, {65535, 65535, 65535}, 4294967000u, 4294967295u},
+    };
+    for (const Bonus& b : bonuses) {
+        player.stats.lives = b.lives;
+        player.stats.hearts = b.hearts;
+        player.stats.ammunition = b.ammunition;
+        player.stats.totalCoins = b.before;
+        game->AddLevelBonus();
+        EXPECT_EQ(player.stats.totalCoins, b.after) << b.lives << " lives";
+    }
 
     const auto drops = [&](std::uint32_t seed) {
         kest::RandomEngine::global().seed(seed);
@@ -374,4 +391,130 @@ TEST_F(Contacts, RespawnWithoutLivesLeftEndsTheGame)
     game->Respawn(true);
     EXPECT_EQ(game->GetPhase(), PhaseGameOver);
     EXPECT_EQ(player.stats.lives, 0);
+}
+
+TEST_F(Contacts, TileBranchesOfTheContactPass)
+{
+    // The tile at column 10 of row 11 (where the player stands, centre x 378)
+    // or of row 12 (under its feet); the player 24 x 32, standing unless
+    // raised, its x given from the tile's centre.
+    constexpr std::uint32_t Lava = 198, ItemBlock = 1, Fading = 170, Ladder = 164, Spikes = 16, RisingSlope = 128;
+    constexpr std::int32_t Keep = -1;
+    struct Case {
+        const char* what;
+        std::uint32_t id;
+        int row;
+        int contact;
+        float dx;        // the player's x minus the tile's centre x
+        float raised;    // the player's bottom above the floor
+        std::int32_t state;
+        std::int32_t hurtTimer;
+        std::int32_t frame;  // of a fading tile before; Keep for none
+        // After the pass.
+        std::uint16_t hearts;
+        bool shown;
+        std::int32_t stateAfter;
+        std::int32_t frameAfter;  // Keep: not looked at
+    } cases[] = {
+        // Lava kills once the box, shrunk by 7 px, reaches into the tile; it
+        // also reaches a player who is dying already, and burns the body.
+        {"lava 7 px deep", Lava, 11, 0, -18 - 12 + 7, 0, StateOnGround, 0, Keep, 0, false, StateOnGround, Keep},
+        {"lava 6 px deep", Lava, 11, 0, -18 - 12 + 6, 0, StateOnGround, 0, Keep, 3, true, StateOnGround, Keep},
+        {"lava under a dying player", Lava, 11, 0, 0, 0, StateOnGround, 5, Keep, 0, false, StateOnGround, Keep},
+        {"lava under the feet", Lava, 12, 0, 0, 0, StateOnGround, 0, Keep, 3, true, StateOnGround, Keep},
+        // A solid item block or a fading block where the player stands crushes
+        // it: dead, but the body stays to fall.
+        {"crushed by an item block", ItemBlock, 11, 0, 0, 0, StateOnGround, 0, Keep, 0, true, StateOnGround, Keep},
+        {"item block hit from below", ItemBlock, 11, 3, 0, 0, StateOnGround, 0, Keep, 3, true, StateOnGround, Keep},
+        {"crushed by a fading block", Fading, 11, 0, 0, 0, StateOnGround, 0, 0, 0, true, StateOnGround, 0},
+        {"fading block stood on", Fading, 12, 2, 0, 0, StateOnGround, 0, 0, 3, true, StateOnGround, 1},
+        {"fading block already fading", Fading, 12, 2, 0, 0, StateOnGround, 0, 5, 3, true, StateOnGround, 5},
+        {"fading block touched while dying", Fading, 12, 2, 0, 0, StateOnGround, 5, 0, 3, true, StateOnGround, 0},
+        // A ladder catches the player within 8 px of its centre line.
+        {"ladder in reach, standing", Ladder, 11, 0, 8, 0, StateOnGround, 0, Keep, 3, true, StateAtLadderStanding, Keep},
+        {"ladder in reach, airborne", Ladder, 11, 0, -8, 0, StateAirborne, 0, Keep, 3, true, StateAtLadderAirborne,
+         Keep},
+        {"ladder in reach, climbing", Ladder, 11, 0, 0, 0, StateClimbing, 0, Keep, 3, true, StateClimbing, Keep},
+        {"ladder out of reach", Ladder, 11, 0, 9, 0, StateOnGround, 0, Keep, 3, true, StateOnGround, Keep},
+        {"climbing off the ladder", Ladder, 11, 0, 9, 0, StateClimbing, 0, Keep, 3, true, StateAirborne, Keep},
+        // Spikes hurt a player whose feet reach 18 px into their tile.
+        {"spikes at the feet", Spikes, 11, 0, 0, 0, StateOnGround, 0, Keep, 2, true, StateOnGround, Keep},
+        {"spikes 17 px deep", Spikes, 11, 0, 0, 19, StateAirborne, 0, Keep, 3, true, StateAirborne, Keep},
+        {"spikes while protected", Spikes, 11, 0, 0, 0, StateOnGround, -10, Keep, 3, true, StateOnGround, Keep},
+    };
+    Player& player = ThePlayer();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Room();
+        SetTile(10, c.row, c.id);
+        if (c.frame != Keep)
+            TileAt(10, c.row).GetFrameProperty().frame = c.frame;
+        StandAt(36 * 10.5f + c.dx);
+        player.y -= c.raised;
+        player.state = c.state;
+        player.hurtTimer = c.hurtTimer;
+        player.stats.hearts = 3;
+        player.shown = true;
+        TileCollider& collider = game->GetCollider();
+        collider.touchedTiles.clear();
+        collider.touchedTiles[TilePos(10, c.row)] = c.contact;
+        game->HandlePlayerContacts();
+        EXPECT_EQ(player.stats.hearts, c.hearts);
+        EXPECT_EQ(player.shown, c.shown);
+        EXPECT_EQ(player.state, c.stateAfter);
+        if (c.frameAfter != Keep) {
+            EXPECT_EQ(TileAt(10, c.row).GetFrameProperty().frame, c.frameAfter);
+        }
+    }
+
+    // Timed spikes hurt only while they stand out (animation steps 0 and 1).
+    Room();
+    SetTile(10, 11, 15);
+    Tile& timed = TileAt(10, 11);
+    while (GetTileAnimationStep(timed) < 2)
+        ++timed.counter;
+    StandAt(36 * 10.5f);
+    player.stats.hearts = 3;
+    game->TouchTile(0, 10, 11);
+    EXPECT_EQ(player.stats.hearts, 3);
+    timed.counter = 0;
+    game->TouchTile(0, 10, 11);
+    EXPECT_EQ(player.stats.hearts, 2);
+
+    // A trampoline throws the player up when landed on, not when touched.
+    Room();
+    SetTile(10, 12, 13);
+    StandAt(36 * 10.5f);
+    services.sounds.clear();
+    game->TouchTile(1, 10, 12);
+    EXPECT_EQ(services.CountSound(SoundTrampoline), 0);
+    game->TouchTile(2, 10, 12);
+    EXPECT_FLOAT_EQ(player.verticalSpeed, -15);
+    EXPECT_FALSE(player.rising);
+    EXPECT_EQ(TileAt(10, 12).GetFrameProperty().frame, 1);
+    EXPECT_EQ(services.CountSound(SoundTrampoline), 1);
+
+    // A sign shows its text while the player is within 16 px of it.
+    SetTile(10, 11, 23);
+    TileAt(10, 11).GetTextProperty().text = "Mind the gap";
+    services.signText.clear();
+    StandAt(36 * 10.5f + 17);
+    game->TouchTile(0, 10, 11);
+    EXPECT_EQ(services.signText, "");
+    StandAt(36 * 10.5f + 16);
+    game->TouchTile(0, 10, 11);
+    EXPECT_EQ(services.signText, "Mind the gap");
+
+    // The jetpack lifts the player off a slope.
+    SetTile(10, 11, RisingSlope);
+    StandAt(36 * 10.5f);
+    player.state = StateOnRisingSlope;
+    player.verticalSpeed = 3;
+    player.thrusting = true;
+    TileCollider& collider = game->GetCollider();
+    collider.touchedTiles.clear();
+    collider.touchedTiles[TilePos(10, 11)] = 0;
+    game->HandlePlayerContacts();
+    EXPECT_EQ(player.state, StateAirborne);
+    EXPECT_FLOAT_EQ(player.verticalSpeed, 0);
 }

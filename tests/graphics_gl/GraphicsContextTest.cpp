@@ -17,6 +17,7 @@
 #include "sfxt/TextBox.h"
 
 #include "support/TempDataDir.h"
+#include "support/WindowPicture.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Shader.hpp>
@@ -70,23 +71,12 @@ protected:
 
     static sf::RenderWindow& win() { return scene->window.window; }
 
-    static sf::Image Capture()
-    {
-        sf::Texture texture;
-        texture.create(win().getSize().x, win().getSize().y);
-        texture.update(win());
-        return texture.copyToImage();
-    }
+    static sf::Image Capture() { return testsupport::Grab(win()); }
 
     // Pixels in the rectangle (screen coordinates) that are not the colour.
     static int CountOther(const sf::Image& image, sf::IntRect rect, sf::Color colour = sf::Color::Black)
     {
-        int count = 0;
-        for (int y = rect.top; y < rect.top + rect.height; ++y)
-            for (int x = rect.left; x < rect.left + rect.width; ++x)
-                if (image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) != colour)
-                    ++count;
-        return count;
+        return testsupport::CountOther(image, rect, colour);
     }
 
     static sf::IntRect Screen() { return sf::IntRect(0, 0, 1024, 768); }
@@ -527,6 +517,11 @@ TEST_F(GraphicsTest, HudPlacesCountersUnderEachOtherOnBothSides)
     stats.powerUpMode = PlayerStats::NoPowerUp;
     hud.Draw(stats);
     EXPECT_EQ(hud.texts[6]->getString().toAnsiString(), "");
+
+    // The score uses all 32 bits and shows as it is.
+    stats.totalCoins = 4294967295u;
+    hud.Draw(stats);
+    EXPECT_EQ(hud.texts[Hud::SlotTotal]->getString().toAnsiString(), "4294967295");
 }
 
 TEST_F(GraphicsTest, HudHeartsFillFromTheRight)

@@ -8,6 +8,7 @@
 #include "game/TileFlags.h"
 #include "game/World.h"
 
+#include "app/StateId.h"
 #include "app/VrenkException.h"
 #include "support/TempDataDir.h"
 
@@ -65,18 +66,16 @@ TEST_F(BuiltLevelsTest, BackdropLevelsFitTheMenusAndHaveASolidRing)
         LoadedLevel level;
         Load(0, l, level);
         const Tilemap& map = level.world.tilemap;
-        EXPECT_GE(map.Columns(), 28u) << Name(0, l);
-        EXPECT_LE(map.Columns(), 36u) << Name(0, l);
-        EXPECT_GE(map.Rows(), 25u) << Name(0, l);
-        EXPECT_LE(map.Rows(), 29u) << Name(0, l);
+        EXPECT_EQ(map.Columns(), BackdropColumns) << Name(0, l);
+        EXPECT_EQ(map.Rows(), BackdropRows) << Name(0, l);
         const std::int32_t right = static_cast<std::int32_t>(map.Columns()) - 1;
         const std::int32_t bottom = static_cast<std::int32_t>(map.Rows()) - 1;
         for (std::int32_t x = 0; x <= right; ++x)
             EXPECT_TRUE(Solid(map.At(x, 0)) && Solid(map.At(x, bottom))) << Name(0, l) << " column " << x;
         for (std::int32_t y = 0; y <= bottom; ++y)
             EXPECT_TRUE(Solid(map.At(0, y)) && Solid(map.At(right, y))) << Name(0, l) << " row " << y;
-        EXPECT_GE(level.world.enemies.size(), 3u) << Name(0, l);
-        EXPECT_FALSE(level.world.lifts.empty()) << Name(0, l);
+        // Something moves behind every menu.
+        EXPECT_FALSE(level.world.enemies.empty() && level.world.lifts.empty()) << Name(0, l);
         EXPECT_FALSE(level.foreground.empty()) << Name(0, l);
     }
 }

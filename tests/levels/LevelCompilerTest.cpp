@@ -186,6 +186,18 @@ TEST(LevelCompilerTest, RefusesWhatTheGameWouldRefuse)
          "test.lvl:14: the level has no active checkpoint (tile 6) inside its border (No unique active checkpoint found.)"},
         {"two active checkpoints", Source("########\n########\n##..*.##\n##C.CE##\n" + row6 + row6 + row6),
          "test.lvl:18: column 5: a second active checkpoint (tile 6); the first is on line 18 (No unique active checkpoint found.)"},
+        // The player's box reaches over two checkpoints that touch, even
+        // corner to corner, but never over two a tile apart.
+        {"checkpoints side by side",
+         Source("########\n########\n##..*.##\n##CKWE##\n" + row6 + row6 + row6, "legend\nK = tile 5\nend\n"),
+         "test.lvl:21: column 4: a checkpoint next to the checkpoint in column 3 of line 21: the player can touch "
+         "both at once, and they would take turns being active"},
+        {"checkpoints corner to corner",
+         Source("########\n########\n##K.*.##\n##.CWE##\n" + row6 + row6 + row6, "legend\nK = tile 5\nend\n"),
+         "test.lvl:21: column 4: a checkpoint next to the checkpoint in column 3 of line 20: the player can touch "
+         "both at once, and they would take turns being active"},
+        {"checkpoints a tile apart",
+         Source("########\n########\n##..*.##\n##C.KE##\n" + row6 + row6 + row6, "legend\nK = tile 5\nend\n"), ""},
         {"checkpoint in the air", Source("########\n########\n##1.*C##\n##.aWE##\n" + row6 + row6 + row6),
          "test.lvl:17: column 6: the active checkpoint needs a solid floor under it"},
         {"no level-end flag", Source("########\n########\n##1.*.##\n##CaW.##\n" + row6 + row6 + row6),

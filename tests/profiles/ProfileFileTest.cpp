@@ -242,23 +242,65 @@ TEST(DataFiles, MissingFilesAreCreatedEmpty)
     EXPECT_FALSE(dir.Exists("Data/Highscore_error.txt"));
 }
 
-TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAlone)
+TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
 {
-    testsupport::TempDataDir dir;
-    // A directory with something in it stands where the damaged file would
-    // go: it can be neither removed, nor replaced, nor copied over.
-    boost::filesystem::create_directories(dir.DataPath("Profiles_error.txt/keep"));
-    const std::string damaged = Replace(ProfilesFile(ExampleLines), "Player1", "Player2");
-    dir.WriteFile("Data/Profiles.txt", damaged);
+    struct Case {
+        const char* file;
+        const char* errorFile;
+        std::string damaged;
+        std::string loadEntry;
+        // Adds to the store, which saves; the store loads the file first when
+        // the action does (a highscore does).
+        void (*add)(ProfileStore&);
+        std::string saveEntry;
+    } cases[] = {
+        {"Profiles.txt", "Profiles_error.txt", Replace(ProfilesFile(ExampleLines), "Player1", "Player2"),
+         "Failed to load profiles: Incorrect checksum.\nThe file could not be moved to "
+         "\"Data/Profiles_error.txt\" and has been left as it is.",
+         [](ProfileStore& store) { store.AddProfile("Ann"); },
+         "Failed to save profiles: \"Data/Profiles.txt\" holds a damaged file that could not be set aside and is "
+         "kept as it is."},
+        {"Highscore.txt", "Highscore_error.txt", Replace(HighscoresFile({{"Ann", "900"}}), "900", "901"),
+         "Failed to load highscores: Incorrect Checksum.\nThe file could not be moved to "
+         "\"Data/Highscore_error.txt\" and has been left as it is.",
+         [](ProfileStore& store) {
+             Profile ann;
+             ann.name = "Ann";
+             store.profiles.push_back(ann);
+             store.currentProfile = 0;
+             store.AddHighscore();
+         },
+         "Failed to save highscores: \"Data/Highscore.txt\" holds a damaged file that could not be set aside and is "
+         "kept as it is."},
+    };
+    for (const Case& c : cases) {
+        testsupport::TempDataDir dir;
+        // A directory with something in it stands where the damaged file
+        // would go: it can be neither removed, nor replaced, nor copied over.
+        const std::string obstacle = dir.DataPath(std::string(c.errorFile) + "/keep");
+        boost::filesystem::create_directories(obstacle);
+        dir.WriteFile(std::string("Data/") + c.file, c.damaged);
 
-    LogCapture log;
-    ProfileStore store;
-    store.LoadProfiles();
-    EXPECT_TRUE(store.profiles.empty());
-    EXPECT_EQ(Entry("Failed to load profiles: Incorrect checksum.\nThe file could not be moved to "
-                    "\"Data/Profiles_error.txt\" and has been left as it is."),
-              log.Text());
-    EXPECT_EQ(damaged, dir.ReadFile("Data/Profiles.txt"));
+        LogCapture log;
+        ProfileStore store;
+        store.LoadProfiles();
+        store.LoadHighscores();
+        EXPECT_NE(std::string::npos, log.Text().find(Entry(c.loadEntry))) << c.file << log.Text();
+        // The damaged file is the only copy: the next save keeps off it.
+        LogCapture saveLog;
+        c.add(store);
+        EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.file)) << c.file;
+        EXPECT_NE(std::string::npos, saveLog.Text().find(Entry(c.saveEntry))) << c.file << saveLog.Text();
+
+        // Once the way is clear the file is set aside and saving resumes.
+        boost::filesystem::remove_all(dir.DataPath(c.errorFile));
+        store.LoadProfiles();
+        store.LoadHighscores();
+        EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.errorFile)) << c.file;
+        c.add(store);
+        EXPECT_NE(c.damaged, dir.ReadFile(std::string("Data/") + c.file)) << c.file;
+        EXPECT_NE(std::string::npos, dir.ReadFile(std::string("Data/") + c.file).find("{Ann")) << c.file;
+    }
 }
 
 TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)

@@ -56,6 +56,7 @@ TEST(ResourceManagerGl, EveryKindLoadsOnceIntoItsCache)
 
     sf::Font& font = resources.GetFont();
     EXPECT_EQ(&resources.GetFont(FontMain), &font);
+    EXPECT_EQ(&resources.GetFont(7), &font);   // there is one font, whatever the id
 
     sf::Texture& player = resources.GetTexture(TexturePlayer);
     EXPECT_EQ(player.getSize(), sf::Vector2u(144, 256));

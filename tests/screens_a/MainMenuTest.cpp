@@ -1,5 +1,7 @@
 #include "MenuTestSupport.h"
+#include "support/WindowPicture.h"
 
+#include "app/GameWindow.h"
 #include "app/StateId.h"
 #include "screens/MainMenu.h"
 
@@ -33,7 +35,11 @@ TEST(MainMenu, EachButtonLeadsToItsState)
 
     EXPECT_EQ(menu.Step(), StateStay);
     EXPECT_EQ(menu.Step(Closed()), StateQuit);
+    sf::RenderWindow& window = App().window->window;
+    window.clear(testsupport::Unpainted);
     menu.Draw();
+    for (const auto& c : cases)
+        EXPECT_GT(testsupport::PaintedIn(window, menu.buttons.at(c.style).sprite.getGlobalBounds()), 0) << c.style;
 }
 
 TEST(MainMenu, EdgesHitAndMissedClicksLetPollingGoOn)

@@ -1,4 +1,5 @@
 #include "MenuTestSupport.h"
+#include "support/WindowPicture.h"
 
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
@@ -95,7 +96,13 @@ TEST(OptionMenu, RowsShowTheChoicesAndTheSelection)
     EXPECT_FLOAT_EQ(menu.rows[OptionFullscreen][0].sprite.getPosition().x, 834 - d);
     EXPECT_FLOAT_EQ(menu.rows[OptionEditedBinding][0].sprite.getPosition().x, ax);
     EXPECT_FLOAT_EQ(menu.rows[OptionSoundVolume][0].sprite.getPosition().x, 190 - d);
+    sf::RenderWindow& window = Window().window;
+    window.clear(testsupport::Unpainted);
     menu.Draw();
+    EXPECT_GT(testsupport::PaintedIn(window, menu.applyButton.sprite.getGlobalBounds()), 0);
+    for (std::size_t choice = 0; choice < menu.rows[OptionMusicVolume].size(); ++choice)
+        EXPECT_GT(testsupport::PaintedIn(window, menu.rows[OptionMusicVolume][choice].sprite.getGlobalBounds()), 0)
+            << choice;
 }
 
 TEST(OptionMenu, BothButtonsLeaveToTheMenuItCameFrom)

@@ -1,6 +1,8 @@
 #include "MenuTestSupport.h"
+#include "support/WindowPicture.h"
 
 #include "app/ProfileStore.h"
+#include "app/GameWindow.h"
 #include "app/StateId.h"
 #include "screens/ProfileSelection.h"
 
@@ -73,7 +75,10 @@ TEST(ProfileSelection, TypingFiltersCharactersAndCreatesTheProfile)
     ClickButton(screen, 1);
     ClickButton(screen, 1);                          // the new button again leaves the mode
     EXPECT_EQ(screen.mode, ProfileModeChoose);
+    sf::RenderWindow& window = App().window->window;
+    window.clear(testsupport::Unpainted);
     screen.Draw();
+    EXPECT_GT(testsupport::PaintedIn(window, screen.profileButtons[0].sprite.getGlobalBounds()), 0);
 }
 
 TEST(ProfileSelection, AFullListRefusesASixthAndLiesInItsColumn)
@@ -138,7 +143,17 @@ TEST(ProfileSelection, DeletionMarksConfirmsAndRewritesTheFile)
     ClickProfile(screen, 2);
     EXPECT_EQ(screen.profileButtons[1].sprite.getColor(), DeleteTint);
     EXPECT_EQ(screen.profileButtons[2].sprite.getColor(), MarkedTint);
+    // The tints show: the marked and the doomed button differ from each other.
+    sf::RenderWindow& window = App().window->window;
+    window.clear(testsupport::Unpainted);
     screen.Draw();
+    const sf::Image picture = testsupport::Grab(window);
+    const auto pixelOf = [&](const sfxt::TextButton& button) {
+        const sf::FloatRect box = button.sprite.getGlobalBounds();
+        return picture.getPixel(static_cast<unsigned>(box.left + 6), static_cast<unsigned>(box.top + box.height / 2));
+    };
+    EXPECT_NE(pixelOf(screen.profileButtons[1]), testsupport::Unpainted);
+    EXPECT_NE(pixelOf(screen.profileButtons[1]), pixelOf(screen.profileButtons[2]));
 
     screen.Step(Press(Centre(screen.confirmButton.sprite)));
     EXPECT_EQ(screen.mode, ProfileModeChoose);

@@ -2,6 +2,7 @@
 
 #include "screens/CreditsMenu.h"
 #include "sfxt/TextPlacement.h"
+#include "support/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -61,5 +62,7 @@ TEST(CreditsMenu, AnEmptyQueueStaysAndTheHeadingBobs)
     const float phase = menu.title.phase;
     EXPECT_EQ(menu.Update(), StateStay);
     EXPECT_GT(menu.title.phase, phase);
+    Window().clear(testsupport::Unpainted);
     menu.Draw();
+    EXPECT_GT(testsupport::PaintedIn(Window(), menu.backButton.sprite.getGlobalBounds()), 0);
 }

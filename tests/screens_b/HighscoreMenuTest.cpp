@@ -3,6 +3,7 @@
 #include "app/ProfileStore.h"
 #include "screens/HighscoreMenu.h"
 #include "sfxt/TextPlacement.h"
+#include "support/WindowPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,13 @@ TEST(HighscoreMenu, ShowsTheFileBestFirstInRowsFortyPixelsApart)
         EXPECT_EQ(menu.places[i].getFillColor(), sf::Color(250, 190, 0, 255));
         EXPECT_EQ(menu.scores[i].getFillColor(), sf::Color(200, 200, 200, 255));
     }
+    Window().clear(testsupport::Unpainted);
     menu.Draw();
+    for (std::size_t i = 0; i < menu.names.size(); ++i) {
+        EXPECT_GT(testsupport::PaintedIn(Window(), Box(menu.names[i])), 0) << i;
+        EXPECT_GT(testsupport::PaintedIn(Window(), Box(menu.scores[i])), 0) << i;
+    }
+    EXPECT_GT(testsupport::PaintedIn(Window(), menu.backButton.sprite.getGlobalBounds()), 0);
 }
 
 TEST(HighscoreMenu, ResetAsksForConfirmationAndEmptiesTableAndFile)
@@ -79,6 +86,7 @@ TEST(HighscoreMenu, ResetAsksForConfirmationAndEmptiesTableAndFile)
     WriteTable({{"Ada", 300}, {"Bo", 900}});
     HighscoreMenu menu;
     ASSERT_EQ(menu.names.size(), 2u);
+    const sf::FloatRect firstRow = Box(menu.names[0]);
     // The reset button reaches below the window's bottom edge: click its
     // visible part.
     const sf::Vector2f reset(Centre(menu.resetButton.sprite).x, 762);
@@ -90,7 +98,10 @@ TEST(HighscoreMenu, ResetAsksForConfirmationAndEmptiesTableAndFile)
     // Reset twice hides it again.
     EXPECT_EQ(Click(menu, reset), StateStay);
     EXPECT_TRUE(menu.confirming);
+    Window().clear(testsupport::Unpainted);
     menu.Draw();
+    const sf::FloatRect confirmBox = menu.confirmButton.sprite.getGlobalBounds();
+    EXPECT_GT(testsupport::PaintedIn(Window(), confirmBox), 0);
     EXPECT_EQ(Click(menu, reset), StateStay);
     EXPECT_FALSE(menu.confirming);
     EXPECT_EQ(Click(menu, confirm), StateStay);
@@ -113,7 +124,11 @@ TEST(HighscoreMenu, ResetAsksForConfirmationAndEmptiesTableAndFile)
     fresh.LoadHighscores();
     EXPECT_TRUE(fresh.highscores.empty());
     EXPECT_FALSE(FileExists(ProfileStore::HighscoresErrorFileName));   // the emptied file is sound
+    // Neither the confirm button nor a row is drawn any more.
+    Window().clear(testsupport::Unpainted);
     menu.Draw();
+    EXPECT_EQ(testsupport::PaintedIn(Window(), confirmBox), 0);
+    EXPECT_EQ(testsupport::PaintedIn(Window(), firstRow), 0);
 }
 
 TEST(HighscoreMenu, AnEmptyTableHasNoRowsAndTheButtonsStillWork)

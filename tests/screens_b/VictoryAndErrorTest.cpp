@@ -9,6 +9,7 @@
 #include "screens/VictoryMenu.h"
 #include "sfxt/ButtonStyle.h"
 #include "sfxt/TextPlacement.h"
+#include "support/WindowPicture.h"
 
 #include <SFML/Graphics/View.hpp>
 
@@ -46,7 +47,7 @@ TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
     struct Case {
         std::uint32_t score;
         const char* shown;
-    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}};
+    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}, {4294967295u, "4294967295"}};
     for (const Case& c : cases) {
         PlayAs("Ilka", c.score);
         VictoryMenu menu(*App().resources);
@@ -115,6 +116,7 @@ TEST(VictoryMenu, DrawsOnTheScreenWhateverViewWasSet)
 
 TEST(ErrorMenu, TellsAFatalErrorFromARecoverableOne)
 {
+    App();
     struct Case {
         bool fatal;
         ButtonStyle style;
@@ -139,7 +141,15 @@ TEST(ErrorMenu, TellsAFatalErrorFromARecoverableOne)
         EXPECT_EQ(Click(menu, Centre(button), sf::Mouse::Right), c.result);
         EXPECT_EQ(Click(menu, BottomRight(button), sf::Mouse::Middle), c.result);
         EXPECT_EQ(menu.HandleEvent(Closed()), StateQuit);
+        // The button and the message show.
+        Window().clear(testsupport::Unpainted);
         menu.Draw();
+        EXPECT_GT(testsupport::PaintedIn(Window(), button.getGlobalBounds()), 0);
+        const sf::Image picture = testsupport::Grab(Window());
+        const sf::FloatRect text = menu.message.getGlobalBounds();
+        const sf::Vector2i at = Window().mapCoordsToPixel(sf::Vector2f(text.left, text.top));
+        const sf::IntRect area(at.x, at.y, static_cast<int>(text.width), static_cast<int>(text.height));
+        EXPECT_GT(testsupport::CountOther(picture, area, picture.getPixel(2, 2)), 0);
     }
 }
 
@@ -158,8 +168,33 @@ TEST(ErrorMenu, CentresTheMessageOnTheWindowNotOnAScrolledLevel)
     EXPECT_EQ(graphics.camera, sf::Vector2f(700, 300));
 
     const sf::FloatRect box = Box(menu.message);
-    EXPECT_EQ(menu.message.getPosition(), sf::Vector2f(512, 340));
     EXPECT_NEAR(box.left + box.width / 2, 512, 0.5);
-    EXPECT_NEAR(box.top + box.height / 2, 340, 0.5);
+    EXPECT_NEAR(box.top, ErrorMenu::MessageTop, 0.5);
     graphics.camera = sf::Vector2f(0, 0);
+}
+
+// However long the message, it is wrapped to the window and stands above
+// its button, which stays inside the window.
+TEST(ErrorMenu, PutsItsMessageAboveTheButtonHoweverLongItIs)
+{
+    App();
+    const std::string word = "Unbreakable" + std::string(150, 'x');
+    std::string sentences;
+    for (int i = 0; i < 60; ++i)
+        sentences += "Loading error at Gfx/Item.png while reading the archive. ";
+    for (const std::string& text : {std::string("Failed to load level 0-1"),
+                                    std::string("Failed to load level 0-1\n   Invalid data"), word, sentences}) {
+        SCOPED_TRACE(text.substr(0, 40));
+        ErrorMenu menu(false, text);
+        const sf::FloatRect box = Box(menu.message);
+        const sf::FloatRect button = menu.button.sprite.getGlobalBounds();
+        EXPECT_GE(box.left, ErrorMenu::MessageMargin - 0.5f);
+        EXPECT_LE(box.left + box.width, 1024 - ErrorMenu::MessageMargin + 0.5f);
+        EXPECT_LE(box.top + box.height + ErrorMenu::ButtonGap, button.top);
+        EXPECT_LE(button.top + button.height, 768 - 12);
+        EXPECT_NEAR(button.left + button.width / 2, 522, 0.5);  // the back button's column, as on every menu
+        const std::string shown = menu.message.getString().toAnsiString();
+        EXPECT_EQ(shown.substr(shown.size() - 18), "Back to main menu.");
+        EXPECT_EQ(Click(menu, Centre(menu.button.sprite)), StateMainMenu);
+    }
 }

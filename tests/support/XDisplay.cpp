@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <cstring>
 #include <fcntl.h>
 
 namespace testsupport {
@@ -59,6 +60,20 @@ XID FindWindowByTitle(Display* display, const std::string& title)
     if (!display)
         return 0;
     return FindIn(display, DefaultRootWindow(display), title);
+}
+
+void RequestClose(Display* display, XID window)
+{
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
 }
 
 }  // namespace testsupport

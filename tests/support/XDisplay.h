@@ -21,4 +21,8 @@ Display* SharedDisplay();
 // 0 when there is none.
 XID FindWindowByTitle(Display* display, const std::string& title);
 
+// Asks the window to close, as a window manager's close button does: the
+// window's owner receives a Closed event.
+void RequestClose(Display* display, XID window);
+
 }  // namespace testsupport

@@ -104,15 +104,14 @@ TEST(TextureLayout, DroppedCoinWindowHoldsTheWholeCoinOfItsCell)
     }
 }
 
-// The floor ids that the level sources use (grass, moss, ash, ember crust,
-// steel trim, hazard trim); the renderer cuts cell (shape, id) of 42 px.
-constexpr std::int32_t FloorIdCount = 6;
+// Every floor id that the level loader accepts (grass, moss, ash, ember
+// crust, steel trim, hazard trim); the renderer cuts cell (shape, id) of 42 px.
 constexpr int FloorCell = 42;
 
 TEST(TextureLayout, FloorHoldsEveryShapeOfEveryFloor)
 {
     RectWalk floors(TextureFloor);
-    for (std::int32_t id = 0; id < FloorIdCount; ++id)
+    for (std::int32_t id = 0; id < Floor::IdCount; ++id)
         for (std::int32_t shape = Floor::LeftEnd; shape <= Floor::OnFallingSlope; ++shape)
             floors.Add(sf::IntRect(FloorCell * shape, FloorCell * id, FloorCell, FloorCell),
                        "floor " + std::to_string(id) + ", shape " + std::to_string(shape));

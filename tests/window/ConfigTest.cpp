@@ -144,6 +144,42 @@ TEST(Config, AFailedSaveIsLoggedAndTheGameGoesOn)
     ASSERT_EQ(std::system(("rm -rf '" + dir.Path() + "/Data'").c_str()), 0);
     EXPECT_NO_THROW(window.SaveConfig());
     EXPECT_NE(log.Text().find("Failed to save configuration: "), std::string::npos) << log.Text();
+
+    // Nor can a default file be written: the reset says so.
+    LogCapture resetLog;
+    GameWindow again;
+    EXPECT_NE(resetLog.Text().find("Failed to load configuration: "), std::string::npos) << resetLog.Text();
+    EXPECT_NE(resetLog.Text().find(".\nNo default file could be created: (Output) "), std::string::npos)
+        << resetLog.Text();
+    EXPECT_EQ(resetLog.Text().find("Default file has been created."), std::string::npos) << resetLog.Text();
+}
+
+TEST(Config, TheFileIsReplacedWholeOrNotAtAll)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    window.SaveConfig();
+    const std::string saved = dir.ReadFile("Data/Config.txt");
+
+    // A save cut short leaves a partial file beside the whole one, which
+    // loads as it was; the next save replaces both.
+    dir.WriteFile("Data/Config.txt.tmp", saved.substr(0, saved.size() / 2));
+    LogCapture quiet;
+    GameWindow again;
+    EXPECT_EQ(quiet.Text(), "");
+    again.selected[OptionMusicVolume] = 1;
+    again.SaveConfig();
+    EXPECT_NE(dir.ReadFile("Data/Config.txt").find("; 25; 100;"), std::string::npos);
+    EXPECT_FALSE(dir.Exists("Data/Config.txt.tmp"));
+
+    // When the new file cannot be written the old one stays as it was.
+    const std::string before = dir.ReadFile("Data/Config.txt");
+    ASSERT_EQ(std::system(("mkdir -p '" + dir.Path() + "/Data/Config.txt.tmp/keep'").c_str()), 0);
+    again.selected[OptionMusicVolume] = 4;
+    again.SaveConfig();
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"), before);
+    EXPECT_NE(quiet.Text().find("Failed to save configuration: "), std::string::npos) << quiet.Text();
 }
 
 TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)

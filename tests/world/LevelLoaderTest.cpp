@@ -210,6 +210,18 @@ TEST_F(LevelLoaderTest, BrokenFilesGiveTheirMessage)
         {"switch target outside the map", WithSection("Tiles", {{"1", "1", "9", "-1", "1", "0", "0", "-1"}}),
          Invalid},
         {"switch that targets itself", WithSection("Tiles", {{"1", "1", "10", "-1", "1", "0", "1", "1"}}), Invalid},
+        {"floor id past the floor picture", WithSection("Tiles", {{"1", "1", "100", "6", "1", "0"}}), Invalid},
+        {"negative floor id", WithSection("Tiles", {{"1", "1", "100", "-2", "1", "0"}}), Invalid},
+        {"huge floor id", WithSection("Tiles", {{"1", "1", "100", "2147483647", "1", "0"}}), Invalid},
+        // Every section may appear once: a repeated one is refused, whether
+        // it follows its namesake or not, and whatever its first line holds.
+        {"repeated Enemies", {{"General", {{"4", "4", "0"}}}, {"Enemies", {{"0", "54", "54", "1"}}},
+                              {"Enemies", {{"0", "90", "54", "1"}}}}, Invalid},
+        {"repeated empty Lifts", {{"General", {{"4", "4", "0"}}}, {"Lifts", {}}, {"Lifts", {}}}, Invalid},
+        {"repeated Tiles apart", {{"General", {{"4", "4", "0"}}}, {"Tiles", {{"1", "1", "100", "0", "1", "0"}}},
+                                  {"Lifts", {}}, {"Tiles", {{"2", "1", "100", "0", "1", "0"}}}}, Invalid},
+        {"broken line after a repeated header", {{"General", {{"4", "4", "0"}}}, {"Enemies", {{"0", "54", "54", "1"}}},
+                                                 {"Enemies", {{"x", "y"}}}}, Invalid},
     };
     LoadTargets t;
     for (const BrokenLevel& c : cases) {

@@ -403,6 +403,8 @@ private:
                 if (!IsSolidTile(CellAt(cell.x, cell.y + 1).entry->tileId))
                     FailAt(cell, "the active checkpoint needs a solid floor under it");
             }
+            if (id == InactiveCheckpointId || id == ActiveCheckpointId)
+                CheckCheckpointNeighbours(cell);
             if (id == LevelEndId)
                 levelEnd = true;
             if ((id == LevelEndId || id == WarpId || id == InactiveCheckpointId) && !CarriesPlayer(CellAt(cell.x, cell.y + 1).entry->tileId))
@@ -420,6 +422,23 @@ private:
         for (const auto& placed : enemyCells_)
             if (!woken_.count(placed.second->group))
                 FailAt(placed.first, "an enemy that no tile wakes (give it a group and a tile \"wake <group>\")");
+    }
+
+    // Two checkpoints side by side or corner to corner can both lie under the
+    // player's box (24 x 32, smaller than a tile): each step would make the
+    // other one the active one. The cells before this one in map order are
+    // looked at, so each pair is reported once.
+    void CheckCheckpointNeighbours(const Cell& cell) const
+    {
+        const std::int32_t before[4][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}};
+        for (const auto& d : before) {
+            const Cell& other = CellAt(cell.x + d[0], cell.y + d[1]);
+            const std::uint32_t id = other.entry->tileId;
+            if (!InBorder(other) && (id == InactiveCheckpointId || id == ActiveCheckpointId))
+                FailAt(cell, "a checkpoint next to the checkpoint in column " + std::to_string(other.x + 1) +
+                                 " of line " + std::to_string(other.line) +
+                                 ": the player can touch both at once, and they would take turns being active");
+        }
     }
 
     void CheckBackdrop()

@@ -1,18 +1,10 @@
 #include "app/Application.h"
-#include "app/Log.h"
-
-#include <exception>
-#include <string>
+#include "app/MainGuard.h"
 
 int main(int, char**)
 {
-    try {
+    return RunGuarded([] {
         if (Application::Instance().Startup())
             Application::Instance().Run();
-    } catch (const std::exception& e) {
-        LogFromMain("EXCEPTION: " + std::string(e.what()));
-    } catch (...) {
-        LogFromMain("UNKNOWN EXCEPTION.");
-    }
-    return 0;
+    });
 }

@@ -23,6 +23,9 @@ public:
     // the next section has begun, whose subtitle is now current, or the data
     // has ended. Reading again after the end throws.
     bool read_data(token_container& tokens);
+    // Whether the data has ended and read_data has said so: after a false
+    // from read_data, true means the end of the data and false a new section.
+    bool at_end() const { return endReported_; }
 
     const std::string& get_title() const { return title_; }
     // The subtitle of the current section; empty until one has been read.
