@@ -198,9 +198,9 @@ bool Glows(std::int32_t kind)
 // quarter of its height at most), and how far above the ground it may end.
 constexpr float Sink = 14;
 constexpr float Float = 6;
-// How near the player a background piece shows while it has to stand: a
-// quarter of the window's width to either side.
-constexpr float Near = 256;
+// How near the player a background piece shows while it has to stand: 320
+// pixels to either side, most of the window's width.
+constexpr float Near = 320;
 
 class LevelView : public ::testing::TestWithParam<Level> {
 protected:
