@@ -287,13 +287,17 @@ Seam MeasureSeam(const Clip& clip)
     std::nth_element(steps.begin(), steps.begin() + static_cast<long>(steps.size() / 2), steps.end());
     double median = std::max(1e-9, double(steps[steps.size() / 2]));
     seam.jumpRatio = std::fabs(mono.back() - mono.front()) / median;
-    std::size_t edge = std::min(mono.size() / 2, static_cast<std::size_t>(0.025 * clip.rate));
-    double all = 0.0, ends = 0.0;
-    for (std::size_t i = 0; i < mono.size(); ++i)
-        all += double(mono[i]) * mono[i];
-    for (std::size_t i = 0; i < edge; ++i)
-        ends += double(mono[i]) * mono[i] + double(mono[mono.size() - 1 - i]) * mono[mono.size() - 1 - i];
-    seam.dipDb = ToDb((ends / (2.0 * static_cast<double>(edge))) / (all / static_cast<double>(mono.size())));
+    auto power = [&](std::size_t from, std::size_t count) {
+        double sum = 0.0;
+        for (std::size_t i = from; i < from + count; ++i)
+            sum += double(mono[i]) * mono[i];
+        return sum / static_cast<double>(std::max<std::size_t>(count, 1));
+    };
+    std::size_t edge = std::min(mono.size() / 2, static_cast<std::size_t>(0.0125 * clip.rate));
+    std::size_t side = std::min(mono.size() / 2, static_cast<std::size_t>(0.2 * clip.rate));
+    double whole = power(0, mono.size());
+    seam.dipDb = ToDb(0.5 * (power(0, edge) + power(mono.size() - edge, edge)) / whole);
+    seam.stepDb = ToDb(power(mono.size() - side, side) / std::max(power(0, side), 1e-20));
     seam.restartsPerSecond = 1.0 / clip.Seconds();
     return seam;
 }

@@ -49,10 +49,15 @@ double IntegratedLoudness(const Clip& clip);
 double TrailingSilence(const Clip& clip, double thresholdDb = -50.0);
 
 // How a sound that is started again as soon as it ends sounds at its seam.
+// The game's restart comes up to one step (25 ms) late, so a seamless
+// repeated sound runs on from its end into its start (no jump, the same
+// level on both sides) and has its seam in a lull, where that short wait
+// goes unheard.
 struct Seam {
     double edgeDb;     // the larger of the first and last sample, dBFS
     double jumpRatio;  // |last - first| over the median step between neighbouring samples
-    double dipDb;      // RMS of the 25 ms at either end against the RMS of the whole, dB
+    double dipDb;      // RMS of the 12.5 ms on either side of the seam against the RMS of the whole, dB
+    double stepDb;     // RMS of the last 200 ms against the first 200 ms, dB
     double restartsPerSecond;
 };
 Seam MeasureSeam(const Clip& clip);

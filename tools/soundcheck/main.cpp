@@ -33,6 +33,28 @@ std::string Stem(const fs::path& path)
     return path.stem().string();
 }
 
+soundcheck::Clip Slice(const soundcheck::Clip& clip, double from, double to)
+{
+    soundcheck::Clip part = clip;
+    std::size_t first = static_cast<std::size_t>(from * static_cast<double>(clip.Frames())) * clip.channels;
+    std::size_t last = static_cast<std::size_t>(to * static_cast<double>(clip.Frames())) * clip.channels;
+    part.samples.assign(clip.samples.begin() + static_cast<long>(first), clip.samples.begin() + static_cast<long>(last));
+    return part;
+}
+
+// The centre of gravity of a spectrum, Hz.
+double Centroid(const soundcheck::Clip& clip)
+{
+    std::vector<double> spectrum = soundcheck::AverageSpectrum(clip);
+    double binHz = static_cast<double>(clip.rate) / static_cast<double>(2 * (spectrum.size() - 1));
+    double sum = 0.0, weighted = 0.0;
+    for (std::size_t k = 1; k < spectrum.size(); ++k) {
+        sum += spectrum[k];
+        weighted += spectrum[k] * static_cast<double>(k) * binHz;
+    }
+    return sum > 0.0 ? weighted / sum : 0.0;
+}
+
 // The world of a piece by its name (letters up to the first digit).
 std::string Group(const std::string& name)
 {
@@ -67,6 +89,7 @@ int main(int argc, char** argv)
     std::sort(files.begin(), files.end());
 
     std::vector<Piece> pieces;
+    std::map<std::string, std::vector<double>> effectBands;
     std::vector<double> effectLoudness;
     bool effectHeader = false, musicHeader = false;
     for (const fs::path& path : files) {
@@ -81,17 +104,20 @@ int main(int argc, char** argv)
         soundcheck::Seam seam = soundcheck::MeasureSeam(clip);
         if (clip.channels == 1) {
             if (!effectHeader) {
-                std::printf("%-12s %6s %7s %8s %7s %7s %7s | seam: %6s %7s %7s %6s\n", "effect", "s", "peak", "dc",
-                            "LUFS-M", ">10k%", "trail", "edgeDb", "jump", "dipDb", "rst/s");
+                std::printf("%-12s %6s %7s %8s %7s %7s %7s %11s | seam: %6s %7s %7s %7s %6s\n", "effect", "s",
+                            "peak", "dc", "LUFS-M", ">10k%", "trail", "centroid", "edgeDb", "jump", "dipDb", "stepDb",
+                            "rst/s");
                 effectHeader = true;
             }
             double loudness = soundcheck::MomentaryLoudness(clip);
             effectLoudness.push_back(loudness);
-            std::printf("%-12s %6.2f %7.1f %8.4f %7.1f %7.2f %7.3f | %12.1f %7.1f %7.1f %6.2f\n",
+            effectBands[Stem(path)] = soundcheck::ThirdOctaveLevels(spectrum, clip.rate);
+            std::printf("%-12s %6.2f %7.1f %8.4f %7.1f %7.2f %7.3f %5.0f>%5.0f | %12.1f %7.1f %7.1f %7.1f %6.2f\n",
                         Stem(path).c_str(), clip.Seconds(), soundcheck::PeakDb(clip), soundcheck::DcOffset(clip),
                         loudness, 100.0 * soundcheck::BandShare(spectrum, clip.rate, 10000.0, 1e9),
-                        soundcheck::TrailingSilence(clip), seam.edgeDb, seam.jumpRatio, seam.dipDb,
-                        seam.restartsPerSecond);
+                        soundcheck::TrailingSilence(clip), Centroid(Slice(clip, 0.0, 0.4)),
+                        Centroid(Slice(clip, 0.6, 1.0)), seam.edgeDb, seam.jumpRatio, seam.dipDb,
+                        seam.stepDb, seam.restartsPerSecond);
         } else {
             if (!musicHeader) {
                 std::printf("%-16s %6s %6s %8s %7s %6s %6s %-10s %6s %6s %6s %7s\n", "music", "s", "rate", "dc",
@@ -113,6 +139,12 @@ int main(int argc, char** argv)
         auto [low, high] = std::minmax_element(effectLoudness.begin(), effectLoudness.end());
         std::printf("effects: momentary loudness %.1f to %.1f LUFS, spread %.1f dB\n", *low, *high, *high - *low);
     }
+    // Sounds that mean opposite things must not sound alike.
+    const char* const opposites[][2] = {{"Hurt", "Enemy"}, {"Coin", "Item"}};
+    for (const auto& pair : opposites)
+        if (effectBands.count(pair[0]) && effectBands.count(pair[1]))
+            std::printf("%s against %s: spectrum distance %.1f dB\n", pair[0], pair[1],
+                        soundcheck::SpectrumDistance(effectBands[pair[0]], effectBands[pair[1]]));
     bool pairHeader = false;
     for (std::size_t i = 0; i < pieces.size(); ++i)
         for (std::size_t j = i + 1; j < pieces.size(); ++j) {
