@@ -1,4 +1,4 @@
-// soundcheck <file or folder>...: measures the game's sounds and music the way
+// soundcheck [--bands] <file or folder>...: measures the game's sounds and music the way
 // a listener meets them and prints one line per file, then how far apart the
 // pieces of music are. Folders are searched for .wav and .ogg files.
 //
@@ -8,6 +8,7 @@
 // tempo, key, the share of energy under 780 Hz and the 1-4 kHz band against
 // 250 Hz-1 kHz; then, for every two pieces of the same world (and the victory
 // piece against the volcano), the spectrum distance and the rhythm correlation.
+// --bands adds each piece's third-octave levels (50 Hz to 16 kHz, dB against its whole).
 #include "soundcheck/SoundMeasure.h"
 
 #include <algorithm>
@@ -72,11 +73,16 @@ std::string Group(const std::string& name)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: soundcheck <file or folder>...\n");
+        std::fprintf(stderr, "usage: soundcheck [--bands] <file or folder>...\n");
         return 2;
     }
     std::vector<fs::path> files;
+    bool bands = false;
     for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--bands") {
+            bands = true;
+            continue;
+        }
         fs::path arg(argv[i]);
         if (fs::is_directory(arg)) {
             for (const auto& entry : fs::recursive_directory_iterator(arg))
@@ -145,6 +151,13 @@ int main(int argc, char** argv)
         if (effectBands.count(pair[0]) && effectBands.count(pair[1]))
             std::printf("%s against %s: spectrum distance %.1f dB\n", pair[0], pair[1],
                         soundcheck::SpectrumDistance(effectBands[pair[0]], effectBands[pair[1]]));
+    if (bands)
+        for (const Piece& piece : pieces) {
+            std::printf("%-16s", piece.name.c_str());
+            for (double level : piece.bands)
+                std::printf(" %4.0f", level);
+            std::printf("\n");
+        }
     bool pairHeader = false;
     for (std::size_t i = 0; i < pieces.size(); ++i)
         for (std::size_t j = i + 1; j < pieces.size(); ++j) {
