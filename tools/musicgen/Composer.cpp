@@ -320,32 +320,33 @@ Score Composer::Compose()
         const std::array<int, 4>& chords = section == 'B'   ? track_.progressionB
                                            : section == 'C' ? track_.progressionC
                                                             : track_.progressionA;
-        const InstrumentKind lead = track_.lead;
-        const InstrumentKind second = track_.lead2;
+        // A tune and its answer over the section's two phrases, by the lead
+        // or the second lead, `harmony` scale steps off the tune.
+        auto play = [&](const Phrase& tune, const Phrase& answer, bool second, int harmony) {
+            const InstrumentKind instrument = second ? track_.lead2 : track_.lead;
+            const int octave = second ? track_.lead2Octave : track_.leadOctave;
+            const float pan = second ? style_.lead2Pan : style_.leadPan;
+            AddMelody(score, tune, bar, instrument, octave, pan, harmony);
+            AddMelody(score, answer, bar + 4, instrument, octave, pan, harmony);
+        };
         switch (section) {
         case 'I':
             break;
         case 'A':
-            AddMelody(score, a, bar, lead, track_.leadOctave, style_.leadPan, 0);
-            AddMelody(score, a2, bar + 4, lead, track_.leadOctave, style_.leadPan, 0);
+            play(a, a2, false, 0);
             break;
         case 'B':
-            AddMelody(score, b, bar, lead, track_.leadOctave, style_.leadPan, 0);
-            AddMelody(score, b2, bar + 4, lead, track_.leadOctave, style_.leadPan, 0);
+            play(b, b2, false, 0);
             break;
         case 'C':
-            AddMelody(score, c, bar, second, track_.lead2Octave, style_.lead2Pan, 0);
-            AddMelody(score, c2, bar + 4, second, track_.lead2Octave, style_.lead2Pan, 0);
+            play(c, c2, true, 0);
             break;
         case 'D':
-            AddMelody(score, d, bar, second, track_.lead2Octave, style_.lead2Pan, 0);
-            AddMelody(score, d2, bar + 4, second, track_.lead2Octave, style_.lead2Pan, 0);
+            play(d, d2, true, 0);
             break;
         case 'E':
-            AddMelody(score, a, bar, lead, track_.leadOctave, style_.leadPan, 0);
-            AddMelody(score, a2, bar + 4, lead, track_.leadOctave, style_.leadPan, 0);
-            AddMelody(score, a, bar, second, track_.lead2Octave, style_.lead2Pan, -2);
-            AddMelody(score, a2, bar + 4, second, track_.lead2Octave, style_.lead2Pan, -2);
+            play(a, a2, false, 0);
+            play(a, a2, true, -2);
             break;
         default:
             throw std::logic_error(std::string("musicgen: unknown section '") + section + "' in " + track_.name);

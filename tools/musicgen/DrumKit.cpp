@@ -5,12 +5,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace musicgen {
 
 namespace {
 
 const float Pi = 3.14159265358979f;
+
+// Quick repeated strikes (a clap's slaps, a tambourine's rattles): a decay
+// from each start time on.
+float Strikes(float t, std::initializer_list<float> starts, float decay)
+{
+    float sum = 0.0f;
+    for (float at : starts)
+        if (t >= at)
+            sum += std::exp(-(t - at) * decay);
+    return sum;
+}
 
 }  // namespace
 
@@ -83,10 +95,7 @@ std::vector<float> DrumKit::Make(DrumKind kind) const
         for (std::size_t i = 0; i < out.size(); ++i) {
             float t = time(i);
             // Three quick slaps, then the room.
-            float bursts = 0.0f;
-            for (float at : {0.0f, 0.011f, 0.022f})
-                if (t >= at)
-                    bursts += std::exp(-(t - at) * 180.0f);
+            float bursts = Strikes(t, {0.0f, 0.011f, 0.022f}, 180.0f);
             float tail = t >= 0.022f ? 0.5f * std::exp(-(t - 0.022f) * 18.0f) : 0.0f;
             out[i] = 1.4f * bp.Process(rng.Bipolar()) * (bursts + tail);
         }
@@ -147,11 +156,7 @@ std::vector<float> DrumKit::Make(DrumKind kind) const
         bp.Set(8500.0f, 0.45f);
         for (std::size_t i = 0; i < out.size(); ++i) {
             float t = time(i);
-            float rattle = 0.0f;
-            for (float at : {0.0f, 0.008f, 0.017f})
-                if (t >= at)
-                    rattle += std::exp(-(t - at) * 45.0f);
-            out[i] = 0.9f * bp.Process(rng.Bipolar()) * rattle;
+            out[i] = 0.9f * bp.Process(rng.Bipolar()) * Strikes(t, {0.0f, 0.008f, 0.017f}, 45.0f);
         }
         break;
     }

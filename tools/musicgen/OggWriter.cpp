@@ -56,11 +56,7 @@ public:
         ogg_stream_packetin(&os_, &header);
         ogg_stream_packetin(&os_, &comments);
         ogg_stream_packetin(&os_, &codebooks);
-        ogg_page page;
-        while (ogg_stream_flush(&os_, &page) != 0)
-            if (!WritePage(file, page))
-                return false;
-        return true;
+        return WritePages(file, true);
     }
 
     // Hands `frames` frames to the encoder (0 marks the end) and writes every
@@ -81,25 +77,27 @@ public:
             ogg_packet packet;
             while (vorbis_bitrate_flushpacket(&vd_, &packet) == 1) {
                 ogg_stream_packetin(&os_, &packet);
-                ogg_page page;
-                while (ogg_stream_pageout(&os_, &page) != 0)
-                    if (!WritePage(file, page))
-                        return false;
+                if (!WritePages(file, false))
+                    return false;
             }
         }
         return true;
     }
 
-    bool Finish(std::FILE* file)
+    bool Finish(std::FILE* file) { return WritePages(file, true); }
+
+private:
+    // Writes every page that the stream has ready; with `flush`, also the one
+    // it is still filling.
+    bool WritePages(std::FILE* file, bool flush)
     {
         ogg_page page;
-        while (ogg_stream_flush(&os_, &page) != 0)
+        while ((flush ? ogg_stream_flush(&os_, &page) : ogg_stream_pageout(&os_, &page)) != 0)
             if (!WritePage(file, page))
                 return false;
         return true;
     }
 
-private:
     static bool WritePage(std::FILE* file, const ogg_page& page)
     {
         return std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file) ==
