@@ -64,6 +64,12 @@ const std::array<InstrumentSpec, InstrumentCount> Instruments = {{
     // An electric piano: soft phase modulation at the unison.
     {"Keys",       S::Bell,        Waveform::Sine,     0.5f,   0.0f, 0.00f, 0.002f, 0.80f, 0.00f, 0.20f,
      0.0f,    0.0f, 0.00f, 0.00f, 0.00f, 0.0f, 0.00f, 0.0f, 0.45f, 0.00f, 1.0f, 1.3f, 4.0f, 1.6f},
+    // A distorted lead guitar: a plucked string driven hard.
+    {"Guitar",     S::Pluck,       Waveform::Saw,      0.5f,   0.0f, 0.00f, 0.002f, 0.60f, 0.00f, 0.10f,
+     3500.0f, 0.0f, 0.10f, 0.00f, 0.00f, 0.0f, 0.00f, 3.0f, 0.30f, 0.00f, 0.0f, 0.0f, 0.0f, 0.0f},
+    // A glassy digital lead: phase modulation at the octave, slow to fade.
+    {"Glass",      S::Bell,        Waveform::Sine,     0.5f,   0.0f, 0.00f, 0.004f, 1.00f, 0.00f, 0.15f,
+     0.0f,    0.0f, 0.00f, 0.00f, 0.00f, 0.0f, 0.00f, 0.0f, 0.45f, 0.00f, 2.0f, 2.5f, 3.0f, 1.2f},
 }};
 
 }  // namespace

@@ -31,6 +31,8 @@ enum class InstrumentKind {
     SquareLead,
     SynthBass,
     Keys,
+    Guitar,
+    Glass,
     Count
 };
 

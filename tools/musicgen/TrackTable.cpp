@@ -33,12 +33,12 @@ const std::array<TrackSpec, TrackCount>& TrackTable()
          I::Organ, I::Vox, I::Strings, I::PowerChord, I::SynthBass, 12, 12,
          {0, 1, 0, 6}, {5, 6, 0, 1}, {3, 1, 6, 0}, "IABCE", 202, J::None},  // 5
         {"Volcano3", St::Volcano, Sc::HarmonicMinor, 48, 118.0f, G::Shuffle,
-         I::Brass, I::SawLead, I::Strings, I::Organ, I::GrowlBass, 12, 12,
+         I::Guitar, I::Brass, I::Strings, I::Organ, I::GrowlBass, 12, 12,
          {0, 3, 4, 0}, {5, 3, 4, 4}, {3, 6, 4, 4}, "IABACDE", 203, J::None},  // 6
         {"Volcano4", St::Volcano, Sc::PhrygianDominant, 54, 176.0f, G::Gallop,
          I::SquareLead, I::Organ, I::ChipArp, I::Brass, I::SynthBass, 24, 12,
          {0, 1, 6, 0}, {3, 1, 0, 0}, {5, 6, 3, 1}, "IABACBDBAE", 204, J::None},  // 7
-        {"Lab1", St::Lab, Sc::Minor, 49, 126.0f, G::Floor,
+        {"Lab1", St::Lab, Sc::Minor, 49, 128.0f, G::Floor,
          I::ChipLead, I::Keys, I::ChipArp, I::Pad, I::PulseBass, 12, 12,
          {0, 5, 2, 6}, {3, 0, 4, 5}, {5, 6, 0, 0}, "IABACBDE", 301, J::None},  // 8
         {"Lab2", St::Lab, Sc::Dorian, 53, 96.0f, G::Broken,
@@ -48,18 +48,18 @@ const std::array<TrackSpec, TrackCount>& TrackTable()
          I::Keys, I::SawLead, I::ChipArp, I::Strings, I::PulseBass, 24, 12,
          {0, 2, 6, 5}, {3, 4, 0, 6}, {5, 3, 4, 4}, "IABACBDAE", 303, J::None},  // 10
         {"Lab4", St::Lab, Sc::HarmonicMinor, 55, 150.0f, G::Seven,
-         I::SquareLead, I::Bell, I::Marimba, I::Keys, I::SynthBass, 12, 24,
+         I::Glass, I::SquareLead, I::Marimba, I::Keys, I::SynthBass, 24, 12,
          {0, 3, 4, 0}, {5, 3, 1, 4}, {3, 5, 4, 4}, "IABACBDAE", 304, J::None},  // 11
         {"Invulnerability", St::Victory, Sc::Major, 60, 160.0f, G::March,
          I::ChipLead, I::Brass, I::Pluck, I::Strings, I::SoftBass, 12, 12,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, "", 401, J::Invulnerability},  // 12
-        {"TimeDistortion", St::Lab, Sc::HarmonicMinor, 57, 72.0f, G::Drift,
+        {"TimeDistortion", St::Lab, Sc::HarmonicMinor, 58, 72.0f, G::Drift,
          I::Bell, I::Flute, I::Pluck, I::Pad, I::SoftBass, 12, 12,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, "", 402, J::TimeDistortion},  // 13
-        {"Jetpack", St::Lab, Sc::Mixolydian, 55, 140.0f, G::Drive,
+        {"Jetpack", St::Lab, Sc::Mixolydian, 55, 146.0f, G::Drive,
          I::SawLead, I::ChipArp, I::ChipArp, I::Pad, I::SoftBass, 12, 12,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, "", 403, J::Jetpack},  // 14
-        {"EndOfLevel", St::Victory, Sc::Major, 60, 132.0f, G::March,
+        {"EndOfLevel", St::Victory, Sc::Major, 62, 132.0f, G::March,
          I::Brass, I::Strings, I::Pluck, I::Strings, I::SoftBass, 12, 12,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, "", 404, J::EndOfLevel},  // 15
         {"GameOver", St::Menu, Sc::Minor, 57, 76.0f, G::Drift,
