@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -99,16 +100,25 @@ TEST(SoundMeasureTest, SpectrumTempoAndKey)
             return accent * std::exp(-since * 60.0) * Sine(t, 1500.0);
         };
     };
-    soundcheck::Rhythm at120 = soundcheck::MeasureRhythm(Make(20.0, 1, clicks(120.0)));
-    soundcheck::Rhythm at100 = soundcheck::MeasureRhythm(Make(20.0, 1, clicks(100.0)));
+    soundcheck::Rhythm at120 = soundcheck::MeasureRhythm(Make(12.0, 1, clicks(120.0)));
+    soundcheck::Rhythm at100 = soundcheck::MeasureRhythm(Make(12.0, 1, clicks(100.0)));
     EXPECT_NEAR(at120.tempo, 120.0, 1.0);
     EXPECT_NEAR(at100.tempo, 100.0, 1.0);
     // The same groove whatever its tempo.
     EXPECT_GT(soundcheck::RhythmCorrelation(at120, at100), 0.9);
 
-    // A C major triad and an A minor one.
-    soundcheck::Clip cMajor = Make(2.0, 1, [](double t) { return Sine(t, 261.63) + Sine(t, 329.63) + Sine(t, 392.0); });
-    soundcheck::Clip aMinor = Make(2.0, 1, [](double t) { return Sine(t, 220.0) + Sine(t, 261.63) + Sine(t, 329.63); });
+    // The notes of C major and of A minor, the home note the loudest, then
+    // its fifth and third, as a tune in the key dwells on them.
+    auto scale = [](std::vector<double> chord, std::vector<double> others) {
+        return [chord, others](double t) {
+            double v = 1.5 * Sine(t, chord[0]) + Sine(t, chord[1]) + 1.2 * Sine(t, chord[2]);
+            for (double f : others)
+                v += 0.4 * Sine(t, f);
+            return v;
+        };
+    };
+    soundcheck::Clip cMajor = Make(2.0, 1, scale({261.63, 329.63, 392.0}, {293.66, 349.23, 440.0, 493.88}));
+    soundcheck::Clip aMinor = Make(2.0, 1, scale({220.0, 261.63, 329.63}, {246.94, 293.66, 349.23, 392.0}));
     EXPECT_EQ(soundcheck::EstimateKey(soundcheck::AverageSpectrum(cMajor), Rate), "C major");
     EXPECT_EQ(soundcheck::EstimateKey(soundcheck::AverageSpectrum(aMinor), Rate), "A minor");
 }

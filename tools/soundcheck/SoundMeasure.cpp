@@ -478,16 +478,20 @@ std::string EstimateKey(const std::vector<double>& spectrum, unsigned rate)
         double f = static_cast<double>(k) * binHz;
         if (f < 55.0 || f > 2000.0)
             continue;
-        int pitch = static_cast<int>(std::lround(69.0 + 12.0 * std::log2(f / 440.0)));
-        chroma[static_cast<std::size_t>(((pitch % 12) + 12) % 12)] += std::sqrt(spectrum[k]);
+        int pitchClass = static_cast<int>(std::lround(69.0 + 12.0 * std::log2(f / 440.0))) % 12;
+        if (pitchClass < 0)
+            pitchClass += 12;
+        chroma[static_cast<std::size_t>(pitchClass)] += std::sqrt(spectrum[k]);
     }
     double best = -2.0;
     std::string key;
     for (int tonic = 0; tonic < 12; ++tonic)
         for (int mode = 0; mode < 2; ++mode) {
             std::vector<double> profile(12);
-            for (int p = 0; p < 12; ++p)
-                profile[static_cast<std::size_t>(p)] = (mode ? Minor : Major)[((p - tonic) % 12 + 12) % 12];
+            for (int p = 0; p < 12; ++p) {
+                int step = p >= tonic ? p - tonic : p - tonic + 12;
+                profile[static_cast<std::size_t>(p)] = (mode ? Minor : Major)[step];
+            }
             double r = Correlation(chroma, profile);
             if (r > best) {
                 best = r;
