@@ -16,6 +16,8 @@ const int ScaleSteps[][7] = {
     {0, 1, 3, 5, 7, 8, 10},  // Phrygian
     {0, 2, 3, 5, 7, 8, 11},  // HarmonicMinor
     {0, 2, 4, 5, 7, 9, 10},  // Mixolydian
+    {0, 2, 4, 6, 7, 9, 11},  // Lydian
+    {0, 1, 4, 5, 7, 8, 10},  // PhrygianDominant
 };
 
 int FloorDiv(int a, int b)
@@ -28,8 +30,8 @@ int Mod(int a, int b)
     return a - b * FloorDiv(a, b);
 }
 
-// Note length in sixteenths of the onset at `step` of a pattern: the 'x'
-// (or other onset) and every '-' after it.
+// Note length in steps of the onset at `step` of a pattern: the onset and
+// every '-' after it.
 int RunLength(const std::string& pattern, std::size_t step)
 {
     int length = 1;
@@ -38,15 +40,31 @@ int RunLength(const std::string& pattern, std::size_t step)
     return length;
 }
 
-const int StepsPerBar = 16;
-const float BeatsPerStep = 0.25f;
 const int MelodyLow = -3;
 const int MelodyHigh = 9;
+const int SectionBars = 8;
+const int IntroBars = 4;
+
+// Drums that keep time quietly: what is left of the kit in light passages.
+bool IsLightDrum(DrumKind drum)
+{
+    switch (drum) {
+    case DrumKind::ClosedHat:
+    case DrumKind::Shaker:
+    case DrumKind::Ride:
+    case DrumKind::Tambourine:
+    case DrumKind::Rim:
+    case DrumKind::Woodblock:
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
 Composer::Composer(const TrackSpec& track)
-    : track_(track), style_(GetStyle(track.style)), rng_(track.seed), current_(4)
+    : track_(track), style_(GetStyle(track.style)), groove_(GetGroove(track.groove)), rng_(track.seed), current_(4)
 {
 }
 
@@ -56,16 +74,29 @@ int Composer::Pitch(ScaleKind scale, int root, int degree)
     return root + 12 * FloorDiv(degree, 7) + steps[Mod(degree, 7)];
 }
 
-std::string Composer::CheckPattern(const std::string& pattern)
+std::string Composer::CheckPattern(const std::string& pattern, int steps)
 {
-    if (pattern.size() != StepsPerBar)
-        throw std::logic_error("musicgen: pattern \"" + pattern + "\" is not one bar of 16 steps");
+    if (pattern.size() != static_cast<std::size_t>(steps))
+        throw std::logic_error("musicgen: pattern \"" + pattern + "\" is not one bar of " + std::to_string(steps) +
+                               " steps");
     return pattern;
 }
 
 float Composer::Humanise(float velocity)
 {
     return std::clamp(velocity + 0.06f * rng_.Bipolar(), 0.1f, 1.0f);
+}
+
+float Composer::Beat(int bar, int step) const
+{
+    float swing = groove_.stepsPerBeat == 4 && step % 2 == 1 ? groove_.swing : 0.0f;
+    return static_cast<float>(bar * groove_.steps + step) / static_cast<float>(groove_.stepsPerBeat) +
+           swing / static_cast<float>(groove_.stepsPerBeat);
+}
+
+float Composer::Beats(int steps) const
+{
+    return static_cast<float>(steps) / static_cast<float>(groove_.stepsPerBeat);
 }
 
 int Composer::NearestChordTone(int target, int chord) const
@@ -87,7 +118,7 @@ int Composer::NearestChordTone(int target, int chord) const
 
 void Composer::MakeBar(Phrase& phrase, const char* cell, int bar, int chord, int shift, bool cadence)
 {
-    const std::string pattern = CheckPattern(cell);
+    const std::string pattern = CheckPattern(cell, groove_.steps);
     std::vector<std::size_t> onsets;
     for (std::size_t s = 0; s < pattern.size(); ++s)
         if (pattern[s] == 'x')
@@ -100,7 +131,7 @@ void Composer::MakeBar(Phrase& phrase, const char* cell, int bar, int chord, int
             degree = NearestChordTone(current_, chord);
             while (Mod(degree - chord, 7) != 0)
                 --degree;
-        } else if (s % 4 == 0) {
+        } else if (static_cast<int>(s) % groove_.stepsPerBeat == 0) {
             // Beats land on chord tones, leaping a little now and then.
             degree = NearestChordTone(current_ + rng_.Below(5) - 2, chord);
             // Mostly move on rather than strike the same note again.
@@ -116,66 +147,78 @@ void Composer::MakeBar(Phrase& phrase, const char* cell, int bar, int chord, int
         if (degree < MelodyLow + shift)
             degree += 2 + rng_.Below(2);
         current_ = degree;
-        phrase.push_back({bar * StepsPerBar + static_cast<int>(s), RunLength(pattern, s), degree});
+        phrase.push_back({bar * groove_.steps + static_cast<int>(s), RunLength(pattern, s), degree});
     }
 }
 
-Composer::Phrase Composer::MakePhrase(const std::array<int, 4>& chords, int shift)
+Composer::Phrase Composer::MakePhrase(const std::array<int, 4>& chords, int shift, const Cells& cells)
 {
     Phrase phrase;
     current_ = NearestChordTone(4 + shift, chords[0]);
     int first = rng_.Below(3);
     int answer = (first + 1 + rng_.Below(2)) % 3;
-    MakeBar(phrase, style_.melodyCells[first], 0, chords[0], shift, false);
+    MakeBar(phrase, cells[first], 0, chords[0], shift, false);
     std::size_t firstBarNotes = phrase.size();
-    MakeBar(phrase, style_.melodyCells[answer], 1, chords[1], shift, false);
+    MakeBar(phrase, cells[answer], 1, chords[1], shift, false);
     // The third bar is the first in sequence: moved by the step between the chords.
     int move = Mod(chords[2] - chords[0] + 3, 7) - 3;
     for (std::size_t n = 0; n < firstBarNotes; ++n) {
         MelodyNote note = phrase[n];
-        note.step += 2 * StepsPerBar;
+        note.step += 2 * groove_.steps;
         note.degree = std::clamp(note.degree + move, MelodyLow + shift, MelodyHigh + shift);
         phrase.push_back(note);
     }
     current_ = phrase.back().degree;
-    MakeBar(phrase, style_.melodyCells[3], 3, chords[3], shift, true);
+    MakeBar(phrase, cells[3], 3, chords[3], shift, true);
     return phrase;
 }
 
-void Composer::AddMelody(Score& score, const Phrase& phrase, int bar0)
+Composer::Phrase Composer::Answer(const Phrase& phrase, const std::array<int, 4>& chords, int shift,
+                                  const Cells& cells)
 {
-    const int leadRoot = track_.root + style_.leadOctave;
+    Phrase answer = phrase;
+    const int lastBar = 3 * groove_.steps;
+    answer.erase(std::remove_if(answer.begin(), answer.end(), [&](const MelodyNote& n) { return n.step >= lastBar; }),
+                 answer.end());
+    current_ = answer.empty() ? 4 + shift : answer.back().degree;
+    MakeBar(answer, cells[rng_.Below(3)], 3, chords[3], shift, true);
+    return answer;
+}
+
+void Composer::AddMelody(Score& score, const Phrase& phrase, int bar0, InstrumentKind instrument, int octave,
+                         float pan, int harmony)
+{
+    const int root = track_.root + octave;
     for (const MelodyNote& note : phrase) {
-        int stepInBar = note.step % StepsPerBar;
-        float velocity = stepInBar == 0 ? 0.95f : stepInBar % 4 == 0 ? 0.85f : 0.72f;
-        score.notes.push_back({static_cast<float>(bar0 * StepsPerBar + note.step) * BeatsPerStep,
-                               static_cast<float>(note.length) * BeatsPerStep,
-                               Pitch(track_.scale, leadRoot, note.degree), Humanise(velocity), style_.lead,
-                               style_.leadPan, style_.leadEcho});
-        score.notes.back().velocity *= style_.leadGain;
+        int bar = bar0 + note.step / groove_.steps;
+        int step = note.step % groove_.steps;
+        float velocity = step == 0 ? 0.95f : step % groove_.stepsPerBeat == 0 ? 0.85f : 0.72f;
+        score.notes.push_back({Beat(bar, step), Beats(note.length), Pitch(track_.scale, root, note.degree + harmony),
+                               Humanise(velocity) * style_.leadGain * (harmony ? 0.7f : 1.0f), instrument, pan,
+                               style_.leadEcho});
     }
 }
 
 void Composer::AddCounter(Score& score, int bar, int chord)
 {
-    const std::string pattern = CheckPattern(style_.counterPattern[track_.variant]);
+    const std::string pattern = CheckPattern(groove_.counter, groove_.steps);
     const int offsets[] = {0, 2, 4, 7};
     for (std::size_t s = 0; s < pattern.size(); ++s) {
         char c = pattern[s];
         if (c < '0' || c > '3')
             continue;
-        int degree = chord + offsets[c - '0'];
-        int midi = Pitch(track_.scale, track_.root + style_.counterOctave, degree);
-        float velocity = (s % 4 == 0 ? 0.8f : 0.62f) * style_.counterGain;
-        score.notes.push_back({static_cast<float>(bar * StepsPerBar + static_cast<int>(s)) * BeatsPerStep,
-                               static_cast<float>(RunLength(pattern, s)) * BeatsPerStep, midi, Humanise(velocity),
-                               style_.counter, style_.counterPan, style_.counterEcho});
+        int step = static_cast<int>(s);
+        int midi = Pitch(track_.scale, track_.root + style_.counterOctave, chord + offsets[c - '0']);
+        float velocity = (step % groove_.stepsPerBeat == 0 ? 0.8f : 0.62f) * style_.counterGain;
+        score.notes.push_back({Beat(bar, step), Beats(RunLength(pattern, s)), midi, Humanise(velocity),
+                               track_.counter, style_.counterPan, style_.counterEcho});
     }
 }
 
-void Composer::AddChords(Score& score, int bar, int chord)
+void Composer::AddChords(Score& score, int bar, int chord, bool held)
 {
-    const std::string pattern = CheckPattern(style_.chordRhythm[track_.variant]);
+    const std::string pattern = held ? "x" + std::string(static_cast<std::size_t>(groove_.steps - 1), '-')
+                                     : CheckPattern(groove_.chords, groove_.steps);
     const int centre = track_.root + style_.chordOctave + 5;
     for (std::size_t s = 0; s < pattern.size(); ++s) {
         if (pattern[s] != 'x')
@@ -188,16 +231,15 @@ void Composer::AddChords(Score& score, int bar, int chord)
             while (midi < centre - 6)
                 midi += 12;
             float pan = style_.chordPan + 0.2f * static_cast<float>(tone - 1);
-            score.notes.push_back({static_cast<float>(bar * StepsPerBar + static_cast<int>(s)) * BeatsPerStep,
-                                   static_cast<float>(RunLength(pattern, s)) * BeatsPerStep, midi,
-                                   Humanise(0.7f * style_.chordGain), style_.chords, pan, 0.1f});
+            score.notes.push_back({Beat(bar, static_cast<int>(s)), Beats(RunLength(pattern, s)), midi,
+                                   Humanise(0.7f * style_.chordGain), track_.chords, pan, 0.1f});
         }
     }
 }
 
-void Composer::AddBass(Score& score, int bar, int chord)
+void Composer::AddBass(Score& score, int bar, int chord, const char* cell)
 {
-    const std::string pattern = CheckPattern(style_.bassPattern[track_.variant]);
+    const std::string pattern = CheckPattern(cell, groove_.steps);
     int root = Pitch(track_.scale, track_.root, chord);
     while (root >= 48)
         root -= 12;
@@ -221,31 +263,31 @@ void Composer::AddBass(Score& score, int bar, int chord)
         default:
             continue;
         }
-        float velocity = (s % 4 == 0 ? 0.95f : 0.8f) * style_.bassGain;
-        score.notes.push_back({static_cast<float>(bar * StepsPerBar + static_cast<int>(s)) * BeatsPerStep,
-                               static_cast<float>(RunLength(pattern, s)) * BeatsPerStep, midi, Humanise(velocity),
-                               style_.bass, 0.0f, 0.0f});
+        int step = static_cast<int>(s);
+        float velocity = (step % groove_.stepsPerBeat == 0 ? 0.95f : 0.8f) * style_.bassGain;
+        score.notes.push_back({Beat(bar, step), Beats(RunLength(pattern, s)), midi, Humanise(velocity), track_.bass,
+                               0.0f, 0.0f});
     }
 }
 
-void Composer::AddDrums(Score& score, int bar)
+void Composer::AddDrums(Score& score, int bar, Drums level, bool fill)
 {
-    const bool fill = bar % 4 == 3;
-    for (std::size_t k = 0; k < DrumCount; ++k) {
-        const char* row = fill && style_.fill[k] ? style_.fill[k] : style_.drums[k];
-        if (!row)
+    const std::vector<DrumRow>& rows = fill ? groove_.fill : groove_.drums;
+    const bool light = level == Drums::Light && !fill;
+    for (const DrumRow& row : rows) {
+        if (light && !IsLightDrum(row.drum) && row.drum != DrumKind::Kick)
             continue;
-        const std::string pattern = CheckPattern(row);
+        const std::string pattern = CheckPattern(row.pattern, groove_.steps);
         for (std::size_t s = 0; s < pattern.size(); ++s) {
             if (pattern[s] != 'x' && pattern[s] != 'o')
                 continue;
-            float velocity = pattern[s] == 'x' ? 1.0f : 0.55f;
-            score.drums.push_back({static_cast<float>(bar * StepsPerBar + static_cast<int>(s)) * BeatsPerStep,
-                                   static_cast<DrumKind>(k), Humanise(velocity)});
+            // In light passages the kick marks only the bar.
+            if (light && row.drum == DrumKind::Kick && s != 0)
+                continue;
+            float velocity = (pattern[s] == 'x' ? 1.0f : 0.55f) * (light ? 0.7f : 1.0f);
+            score.drums.push_back({Beat(bar, static_cast<int>(s)), row.drum, Humanise(velocity)});
         }
     }
-    if (bar % 8 == 0 && style_.drumWeight >= 0.5f)
-        score.drums.push_back({static_cast<float>(bar * 4), DrumKind::Crash, 0.8f});
 }
 
 Score Composer::Compose()
@@ -258,28 +300,73 @@ Score Composer::Compose()
     score.echoBeats = style_.echoBeats;
     score.echoFeedback = style_.echoFeedback;
 
-    // A, A' (same start, a new ending), B (higher, on its own chords), A.
-    Phrase a = MakePhrase(track_.phraseA, 0);
-    Phrase a2 = a;
-    a2.erase(std::remove_if(a2.begin(), a2.end(), [](const MelodyNote& n) { return n.step >= 3 * StepsPerBar; }),
-             a2.end());
-    current_ = a2.back().degree;
-    MakeBar(a2, style_.melodyCells[rng_.Below(3)], 3, track_.phraseA[3], 0, true);
-    Phrase b = MakePhrase(track_.phraseB, 2);
+    // The tunes, each written once: the theme, the second theme (higher), the
+    // bridge (the second lead in long notes) and the solo.
+    const Cells& cells = groove_.melodyCells;
+    const Cells slow = {groove_.slowCells[0], groove_.slowCells[1], groove_.slowCells[0], groove_.slowCells[1]};
+    const Phrase a = MakePhrase(track_.progressionA, 0, cells);
+    const Phrase a2 = Answer(a, track_.progressionA, 0, cells);
+    const Phrase b = MakePhrase(track_.progressionB, 2, cells);
+    const Phrase b2 = Answer(b, track_.progressionB, 2, cells);
+    const Phrase c = MakePhrase(track_.progressionC, 0, slow);
+    const Phrase c2 = Answer(c, track_.progressionC, 0, slow);
+    const Phrase d = MakePhrase(track_.progressionA, 1, cells);
+    const Phrase d2 = Answer(d, track_.progressionA, 1, cells);
 
-    const Phrase* phrases[] = {&a, &a2, &b, &a};
-    for (int p = 0; p < 4; ++p) {
-        const std::array<int, 4>& chords = p == 2 ? track_.phraseB : track_.phraseA;
-        AddMelody(score, *phrases[p], 4 * p);
-        for (int k = 0; k < 4; ++k) {
-            int bar = 4 * p + k;
-            AddCounter(score, bar, chords[k]);
-            AddChords(score, bar, chords[k]);
-            AddBass(score, bar, chords[k]);
-            AddDrums(score, bar);
+    int bar = 0;
+    for (const char* p = track_.form; *p; ++p) {
+        const char section = *p;
+        const int bars = section == 'I' ? IntroBars : SectionBars;
+        const std::array<int, 4>& chords = section == 'B'   ? track_.progressionB
+                                           : section == 'C' ? track_.progressionC
+                                                            : track_.progressionA;
+        // A tune and its answer over the section's two phrases, by the lead
+        // or the second lead, `harmony` scale steps off the tune.
+        auto play = [&](const Phrase& tune, const Phrase& answer, bool second, int harmony) {
+            const InstrumentKind instrument = second ? track_.lead2 : track_.lead;
+            const int octave = second ? track_.lead2Octave : track_.leadOctave;
+            const float pan = second ? style_.lead2Pan : style_.leadPan;
+            AddMelody(score, tune, bar, instrument, octave, pan, harmony);
+            AddMelody(score, answer, bar + 4, instrument, octave, pan, harmony);
+        };
+        switch (section) {
+        case 'I':
+            break;
+        case 'A':
+            play(a, a2, false, 0);
+            break;
+        case 'B':
+            play(b, b2, false, 0);
+            break;
+        case 'C':
+            play(c, c2, true, 0);
+            break;
+        case 'D':
+            play(d, d2, true, 0);
+            break;
+        case 'E':
+            play(a, a2, false, 0);
+            play(a, a2, true, -2);
+            break;
+        default:
+            throw std::logic_error(std::string("musicgen: unknown section '") + section + "' in " + track_.name);
         }
+        const bool bridge = section == 'C';
+        const bool busy = section == 'B' || section == 'D' || section == 'E';
+        for (int k = 0; k < bars; ++k) {
+            const int chord = chords[static_cast<std::size_t>(k % 4)];
+            if (!bridge)
+                AddCounter(score, bar + k, chord);
+            AddChords(score, bar + k, chord, bridge);
+            const std::string held = "R" + std::string(static_cast<std::size_t>(groove_.steps - 1), '-');
+            AddBass(score, bar + k, chord, bridge ? held.c_str() : busy ? groove_.busyBass : groove_.bass);
+            AddDrums(score, bar + k, section == 'I' || bridge ? Drums::Light : Drums::Full, k == bars - 1);
+        }
+        if (section != 'I' && !bridge && score.drumWeight >= 0.5f)
+            score.drums.push_back({Beat(bar, 0), DrumKind::Crash, 0.8f});
+        bar += bars;
     }
-    score.beats = 16.0f * 4.0f;
+    score.beats = Beat(bar, 0);
     return score;
 }
 

@@ -5,12 +5,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace musicgen {
 
 namespace {
 
 const float Pi = 3.14159265358979f;
+
+// Quick repeated strikes (a clap's slaps, a tambourine's rattles): a decay
+// from each start time on.
+float Strikes(float t, std::initializer_list<float> starts, float decay)
+{
+    float sum = 0.0f;
+    for (float at : starts)
+        if (t >= at)
+            sum += std::exp(-(t - at) * decay);
+    return sum;
+}
 
 }  // namespace
 
@@ -83,10 +95,7 @@ std::vector<float> DrumKit::Make(DrumKind kind) const
         for (std::size_t i = 0; i < out.size(); ++i) {
             float t = time(i);
             // Three quick slaps, then the room.
-            float bursts = 0.0f;
-            for (float at : {0.0f, 0.011f, 0.022f})
-                if (t >= at)
-                    bursts += std::exp(-(t - at) * 180.0f);
+            float bursts = Strikes(t, {0.0f, 0.011f, 0.022f}, 180.0f);
             float tail = t >= 0.022f ? 0.5f * std::exp(-(t - 0.022f) * 18.0f) : 0.0f;
             out[i] = 1.4f * bp.Process(rng.Bipolar()) * (bursts + tail);
         }
@@ -122,6 +131,44 @@ std::vector<float> DrumKit::Make(DrumKind kind) const
             float t = time(i);
             float n = rng.Bipolar();
             out[i] = (0.5f * hp.Process(n) + 0.3f * bp.Process(n)) * std::exp(-t * 2.8f);
+        }
+        break;
+    }
+    case DrumKind::Ride: {
+        // A ride cymbal: a ping of clashing partials over a long shimmer.
+        out = length(1.2f);
+        Filter hp(FilterMode::HighPass, rate);
+        hp.Set(5000.0f, 0.1f);
+        const float partials[] = {3130.0f, 4410.0f, 5270.0f, 7030.0f};
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            float t = time(i);
+            float ping = 0.0f;
+            for (float p : partials)
+                ping += std::sin(2.0f * Pi * p * t);
+            out[i] = (0.08f * ping * std::exp(-t * 7.0f) + 0.3f * hp.Process(rng.Bipolar())) * std::exp(-t * 3.5f);
+        }
+        break;
+    }
+    case DrumKind::Tambourine: {
+        // Jingles: bright noise in a few quick rattles.
+        out = length(0.18f);
+        Filter bp(FilterMode::BandPass, rate);
+        bp.Set(8500.0f, 0.45f);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            float t = time(i);
+            out[i] = 0.9f * bp.Process(rng.Bipolar()) * Strikes(t, {0.0f, 0.008f, 0.017f}, 45.0f);
+        }
+        break;
+    }
+    case DrumKind::Rim: {
+        // A cross-stick: a short, hollow click.
+        out = length(0.06f);
+        Filter bp(FilterMode::BandPass, rate);
+        bp.Set(1700.0f, 0.7f);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            float t = time(i);
+            float body = std::sin(2.0f * Pi * 520.0f * t) * std::exp(-t * 90.0f);
+            out[i] = (0.6f * body + 1.2f * bp.Process(rng.Bipolar()) * std::exp(-t * 160.0f));
         }
         break;
     }

@@ -6,7 +6,22 @@
 
 namespace musicgen {
 
-enum class DrumKind { Kick, Snare, ClosedHat, OpenHat, Clap, LowTom, HighTom, Shaker, Woodblock, Crash, Count };
+enum class DrumKind {
+    Kick,
+    Snare,
+    ClosedHat,
+    OpenHat,
+    Clap,
+    LowTom,
+    HighTom,
+    Shaker,
+    Woodblock,
+    Crash,
+    Ride,
+    Tambourine,
+    Rim,
+    Count
+};
 
 constexpr std::size_t DrumCount = static_cast<std::size_t>(DrumKind::Count);
 

@@ -11,7 +11,7 @@ namespace {
 const float Rate = static_cast<float>(Renderer::SampleRate);
 
 // Where each drum sits, in DrumKind order.
-const float DrumPans[DrumCount] = {0.0f, 0.05f, 0.3f, 0.3f, -0.1f, -0.35f, 0.35f, -0.3f, 0.25f, -0.2f};
+const float DrumPans[DrumCount] = {0.0f, 0.05f, 0.3f, 0.3f, -0.1f, -0.35f, 0.35f, -0.3f, 0.25f, -0.2f, 0.35f, -0.4f, -0.15f};
 
 void PanGains(float pan, float& left, float& right)
 {
@@ -26,10 +26,11 @@ StereoMix Renderer::Render(const Score& score, std::uint32_t seed)
 {
     const float framesPerBeat = Rate * 60.0f / score.tempo;
     const float secondsPerBeat = 60.0f / score.tempo;
-    // A piece that ends gets two seconds for its last notes and echoes.
+    // A piece that ends gets room for its last notes and echoes to die away;
+    // it is cut where they have.
     std::size_t frames = static_cast<std::size_t>(std::lround(score.beats * framesPerBeat));
     if (!score.looped)
-        frames += static_cast<std::size_t>(2.0f * Rate);
+        frames += static_cast<std::size_t>(3.0f * Rate);
     StereoMix mix(frames, score.looped);
 
     std::uint32_t noteSeed = seed * 2654435761u;
@@ -55,9 +56,10 @@ StereoMix Renderer::Render(const Score& score, std::uint32_t seed)
     }
 
     mix.ApplyEcho(static_cast<std::size_t>(std::lround(score.echoBeats * framesPerBeat)), score.echoFeedback, 4);
-    mix.Master(0.17f);
+    mix.RemoveOffset();
+    mix.Master(MusicLoudness, SampleRate);
     if (!score.looped)
-        mix.FadeOut(static_cast<std::size_t>(0.5f * Rate));
+        mix.TrimTail(-50.0f, SampleRate, 0.08f);
     return mix;
 }
 

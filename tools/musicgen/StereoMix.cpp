@@ -1,5 +1,7 @@
 #include "musicgen/StereoMix.h"
 
+#include "soundcheck/SoundMeasure.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,38 +51,54 @@ void StereoMix::ApplyEcho(std::size_t delay, float feedback, int repeats)
     }
 }
 
-void StereoMix::Master(float targetRms)
+soundcheck::Clip StereoMix::ToClip(unsigned rate) const
 {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < left_.size(); ++i)
-        sum += double(left_[i]) * left_[i] + double(right_[i]) * right_[i];
-    double rms = left_.empty() ? 0.0 : std::sqrt(sum / (2.0 * static_cast<double>(left_.size())));
-    float gain = rms > 1e-9 ? static_cast<float>(targetRms / rms) : 1.0f;
+    soundcheck::Clip clip;
+    clip.rate = rate;
+    clip.channels = 2;
+    clip.samples.resize(2 * left_.size());
+    for (std::size_t i = 0; i < left_.size(); ++i) {
+        clip.samples[2 * i] = left_[i];
+        clip.samples[2 * i + 1] = right_[i];
+    }
+    return clip;
+}
+
+void StereoMix::Master(float targetLufs, unsigned rate)
+{
+    double loudness = left_.empty() ? targetLufs : soundcheck::IntegratedLoudness(ToClip(rate));
+    float gain = static_cast<float>(std::pow(10.0, (targetLufs - loudness) / 20.0));
     for (std::size_t i = 0; i < left_.size(); ++i) {
         left_[i] = 0.95f * std::tanh(left_[i] * gain / 0.95f);
         right_[i] = 0.95f * std::tanh(right_[i] * gain / 0.95f);
     }
 }
 
-void StereoMix::FadeOut(std::size_t frames)
+void StereoMix::RemoveOffset()
 {
-    frames = std::min(frames, left_.size());
-    for (std::size_t k = 0; k < frames; ++k) {
-        float x = static_cast<float>(k) / static_cast<float>(frames);
-        std::size_t i = left_.size() - 1 - k;
-        left_[i] *= x;
-        right_[i] *= x;
+    for (std::vector<float>* side : {&left_, &right_}) {
+        double sum = 0.0;
+        for (float v : *side)
+            sum += v;
+        float mean = side->empty() ? 0.0f : static_cast<float>(sum / static_cast<double>(side->size()));
+        for (float& v : *side)
+            v -= mean;
     }
 }
 
-std::vector<sf::Int16> StereoMix::Interleaved() const
+void StereoMix::TrimTail(float thresholdDb, unsigned rate, float fadeSeconds)
 {
-    std::vector<sf::Int16> pcm(2 * left_.size());
-    for (std::size_t i = 0; i < left_.size(); ++i) {
-        pcm[2 * i] = static_cast<sf::Int16>(std::lround(std::clamp(left_[i], -1.0f, 1.0f) * 32767.0f));
-        pcm[2 * i + 1] = static_cast<sf::Int16>(std::lround(std::clamp(right_[i], -1.0f, 1.0f) * 32767.0f));
+    const double silence = soundcheck::TrailingSilence(ToClip(rate), thresholdDb);
+    const std::size_t lastLoud = left_.size() - std::min(left_.size(), static_cast<std::size_t>(silence * rate));
+    const std::size_t end = std::min(left_.size(), lastLoud + static_cast<std::size_t>(fadeSeconds * rate));
+    left_.resize(end);
+    right_.resize(end);
+    echo_.resize(end);
+    for (std::size_t i = lastLoud; i < end; ++i) {
+        float x = static_cast<float>(end - i) / static_cast<float>(end - lastLoud);
+        left_[i] *= x;
+        right_[i] *= x;
     }
-    return pcm;
 }
 
 }  // namespace musicgen

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SFML/Config.hpp>
+#include "soundcheck/SoundMeasure.h"
 
 #include <cstddef>
 #include <vector>
@@ -22,14 +22,23 @@ public:
     // Mixes the echo bus in: repeats every `delay` frames, alternating sides,
     // each `feedback` times the one before.
     void ApplyEcho(std::size_t delay, float feedback, int repeats);
-    // Brings the mix to a common loudness and rounds off its peaks.
-    void Master(float targetRms);
-    // A linear fade over the last `frames` frames (for pieces that end).
-    void FadeOut(std::size_t frames);
-    // Interleaved 16-bit samples, left first.
-    std::vector<sf::Int16> Interleaved() const;
+    // Brings the mix to a common integrated loudness (LUFS, as soundcheck
+    // measures it) and rounds off its peaks.
+    void Master(float targetLufs, unsigned rate);
+    // Takes each side's mean away, so that the mix sits on zero (a looped mix
+    // stays seamless: the same amount leaves every sample).
+    void RemoveOffset();
+    // Cuts a piece that ends where it has died away: `fadeSeconds` after the
+    // last 10 ms that are louder than `thresholdDb` (RMS, dBFS, as soundcheck
+    // measures the trailing silence), fading over those, so that no silence
+    // is left at its end.
+    void TrimTail(float thresholdDb, unsigned rate, float fadeSeconds);
+
+    const std::vector<float>& Left() const { return left_; }
+    const std::vector<float>& Right() const { return right_; }
 
 private:
+    soundcheck::Clip ToClip(unsigned rate) const;
     std::size_t Index(std::size_t frame, bool& inside) const;
 
     bool looped_;

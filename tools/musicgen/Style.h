@@ -1,38 +1,21 @@
 #pragma once
 
-#include "musicgen/DrumKit.h"
-#include "musicgen/Instrument.h"
-
-#include <array>
 #include <cstddef>
 
 namespace musicgen {
 
-// The sound of a world (or of the menus and the victory): which instruments
-// play the four parts, where they sit, and the patterns they play. Patterns
-// are one bar of sixteen sixteenth-note steps:
-// - melody rhythm cells: 'x' a note starts, '-' it is held, '.' rest; the
-//   fourth cell ends a phrase;
-// - counter (arpeggio): a digit starts a chord tone (0 root, 1 third,
-//   2 fifth, 3 root an octave up), '-' holds, '.' rests;
-// - chords: 'x' a chord starts, '-' holds, '.' rests;
-// - bass: 'R' root, 'F' fifth, 'O' root an octave up, 'T' third, '-', '.';
-// - drums: 'x' a hit, 'o' a soft hit, '.' nothing; `fill` ends each phrase.
+// The mix of a world (or of the menus and the victory): where the parts sit,
+// how loud they are against each other, their registers, how heavy the drum
+// kit is and the echo. The instruments, the key, the tempo and the groove
+// belong to each piece (TrackTable).
 enum class StyleKind { Forest, Volcano, Lab, Menu, Victory, Count };
 
 struct StyleSpec {
     const char* name;
-    InstrumentKind lead, counter, chords, bass;
-    float leadPan, counterPan, chordPan;
+    float leadPan, lead2Pan, counterPan, chordPan;
     float leadGain, counterGain, chordGain, bassGain, drumGain;
     float leadEcho, counterEcho;
-    int leadOctave, counterOctave, chordOctave;  // semitones above the key's root
-    std::array<const char*, 4> melodyCells;
-    std::array<const char*, 2> counterPattern;  // by track variant
-    std::array<const char*, 2> chordRhythm;
-    std::array<const char*, 2> bassPattern;
-    std::array<const char*, DrumCount> drums;
-    std::array<const char*, DrumCount> fill;
+    int counterOctave, chordOctave;  // semitones above the key's root
     float drumWeight;
     float echoBeats, echoFeedback;
 };

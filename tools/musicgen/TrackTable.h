@@ -1,5 +1,7 @@
 #pragma once
 
+#include "musicgen/Groove.h"
+#include "musicgen/Instrument.h"
 #include "musicgen/Style.h"
 
 #include <array>
@@ -8,24 +10,34 @@
 
 namespace musicgen {
 
-enum class ScaleKind { Major, Minor, Dorian, Phrygian, HarmonicMinor, Mixolydian };
+enum class ScaleKind { Major, Minor, Dorian, Phrygian, HarmonicMinor, Mixolydian, Lydian, PhrygianDominant };
 
 // The short pieces played over the main music, each written out by hand.
 enum class JingleKind { None, Invulnerability, TimeDistortion, Jetpack, EndOfLevel, GameOver };
 
 // One row per music id of the game, in id order. A main piece is composed
-// from its style: 16 bars in four phrases A A' B A, phrase A on progression
-// `phraseA` and B on `phraseB` (chords as scale degrees 0..6, one per bar).
+// from its row: its key, tempo, groove and instruments, and its form, a
+// string of sections played in turn and then again from the start:
+//   I  intro, 4 bars on the first progression: accompaniment only;
+//   A  the theme, 8 bars on progression A (a phrase and its varied answer);
+//   B  the second theme, 8 bars on progression B, higher, busier bass;
+//   C  the bridge, 8 bars on progression C: the second lead in long notes
+//      over held chords and light drums;
+//   D  the solo, 8 bars on progression A: the second lead's own tune;
+//   E  the theme once more, the second lead a third under it.
+// Chords are scale degrees 0..6, one per bar of a four-bar phrase.
 struct TrackSpec {
     const char* name;  // file name under Music/ without ".ogg"
     StyleKind style;
     ScaleKind scale;
     int root;     // MIDI note of the key's root, the bottom of the chords
     float tempo;  // beats per minute
-    std::array<int, 4> phraseA;
-    std::array<int, 4> phraseB;
+    GrooveKind groove;
+    InstrumentKind lead, lead2, counter, chords, bass;
+    int leadOctave, lead2Octave;  // semitones above the root
+    std::array<int, 4> progressionA, progressionB, progressionC;
+    const char* form;
     std::uint32_t seed;
-    int variant;  // which of the style's pattern pairs
     JingleKind jingle;
 };
 

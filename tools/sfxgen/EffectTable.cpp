@@ -8,33 +8,33 @@ const std::array<EffectSpec, EffectCount>& EffectTable()
 {
     using namespace effects;
     static const std::array<EffectSpec, EffectCount> table = {{
-        // name           make          peak   replayed
-        {"Jump",          Jump,         0.50f, false},  // 0
-        {"Trampoline",    Trampoline,   0.75f, false},  // 1
-        {"Spawn",         Spawn,        0.65f, false},  // 2
-        {"Warp",          Warp,         0.60f, false},  // 3
-        {"Hurt",          Hurt,         0.65f, false},  // 4
-        {"Die",           Die,          0.60f, false},  // 5
-        {"Item",          Item,         0.65f, false},  // 6
-        {"Coin",          Coin,         0.60f, false},  // 7
-        {"Energy",        Energy,       0.65f, false},  // 8
-        {"Life",          Life,         0.70f, false},  // 9
-        {"Checkpoint",    Checkpoint,   0.70f, false},  // 10
-        {"Switch",        Switch,       0.80f, false},  // 11
-        {"Rocket",        Rocket,       0.80f, false},  // 12
-        {"RollingBomb",   RollingBomb,  0.80f, false},  // 13
-        {"Mine",          Mine,         0.70f, false},  // 14
-        {"Arrow",         Arrow,        0.75f, false},  // 15
-        {"Fireball",      Fireball,     0.80f, false},  // 16
-        {"Darkball",      Darkball,     0.75f, false},  // 17
-        {"Ufo",           Ufo,          0.45f, false},  // 18
-        {"Faller",        Faller,       0.80f, false},  // 19
-        {"Explosion",     Explosion,    0.90f, false},  // 20
-        {"HeavyExpl",     HeavyExpl,    0.95f, false},  // 21
-        {"Block",         Block,        0.85f, false},  // 22
-        {"Enemy",         Enemy,        0.60f, false},  // 23
-        {"Jetpack",       Jetpack,      0.55f, true},   // 24
-        {"Lava",          Lava,         0.60f, true},   // 25
+        // name           make          dB     replayed
+        {"Jump",          Jump,         -2.0f, false},  // 0   heard all the time
+        {"Trampoline",    Trampoline,    0.0f, false},  // 1
+        {"Spawn",         Spawn,         0.0f, false},  // 2
+        {"Warp",          Warp,          0.0f, false},  // 3
+        {"Hurt",          Hurt,          2.0f, false},  // 4   the player must notice
+        {"Die",           Die,           3.0f, false},  // 5
+        {"Item",          Item,          0.0f, false},  // 6
+        {"Coin",          Coin,         -1.0f, false},  // 7   heard all the time
+        {"Energy",        Energy,        0.0f, false},  // 8
+        {"Life",          Life,          2.0f, false},  // 9   a reward to notice
+        {"Checkpoint",    Checkpoint,    1.0f, false},  // 10
+        {"Switch",        Switch,        0.0f, false},  // 11
+        {"Rocket",        Rocket,        0.0f, false},  // 12
+        {"RollingBomb",   RollingBomb,   0.0f, false},  // 13
+        {"Mine",          Mine,          0.0f, false},  // 14
+        {"Arrow",         Arrow,         0.0f, false},  // 15
+        {"Fireball",      Fireball,      0.0f, false},  // 16
+        {"Darkball",      Darkball,      0.0f, false},  // 17
+        {"Ufo",           Ufo,          -1.0f, false},  // 18
+        {"Faller",        Faller,        0.0f, false},  // 19
+        {"Explosion",     Explosion,     2.0f, false},  // 20
+        {"HeavyExpl",     HeavyExpl,     3.0f, false},  // 21
+        {"Block",         Block,         0.0f, false},  // 22
+        {"Enemy",         Enemy,         1.0f, false},  // 23
+        {"Jetpack",       Jetpack,      -3.0f, true},   // 24  held for seconds: under the rest
+        {"Lava",          Lava,         -3.0f, true},   // 25
     }};
     return table;
 }
@@ -42,9 +42,10 @@ const std::array<EffectSpec, EffectCount>& EffectTable()
 Signal MakeEffect(const EffectSpec& spec)
 {
     Signal s = spec.make();
-    s.Normalize(spec.peak);
-    // Replayed sounds end where they begin; only the very edges are eased so
-    // the first start and the last stop do not click.
+    s.NormalizeLoudness(EffectLoudness + spec.loudness, EffectCeiling);
+    // Replayed sounds end where they begin, in a lull of their own; only the
+    // very edges are eased, so that neither a restart after the game's short
+    // wait nor the last stop clicks.
     if (spec.replayed)
         s.FadeEdges(0.002f, 0.002f);
     else

@@ -63,6 +63,18 @@ void AddBell(Signal& s, float start, float length, float frequency, float gain, 
     });
 }
 
+// A soft grain of band-passed noise: a crackle or a spark without the edge
+// of a single-sample click (its envelope is a raised cosine).
+void AddGrain(Signal& s, float start, float length, float centre, float gain, Random& rng)
+{
+    Filter bp(FilterMode::BandPass, Rate);
+    bp.Set(centre, 0.5f);
+    s.Add(start, length, [&](float t) {
+        float window = 0.5f - 0.5f * std::cos(2.0f * Pi * t / length);
+        return gain * bp.Process(rng.Bipolar()) * window;
+    }, true);
+}
+
 }  // namespace
 
 Signal Jump()
@@ -134,18 +146,26 @@ Signal Warp()
 
 Signal Hurt()
 {
-    Signal s(0.3f);
-    Oscillator osc(Waveform::Square, Rate);
-    osc.SetPulseWidth(0.4f);
-    Random rng(404);
+    // The player is hit: a rough, falling groan of two saws a tritone apart,
+    // shaken by a fast tremolo, after a dull knock.
+    Signal s(0.4f);
+    Oscillator a(Waveform::Saw, Rate);
+    Oscillator b(Waveform::Saw, Rate, 0.4f);
+    Oscillator shake(Waveform::Sine, Rate);
     Filter lp(FilterMode::LowPass, Rate);
-    lp.Set(3500.0f, 0.2f);
     s.Add(0.0f, -1.0f, [&](float t) {
-        float f = 560.0f * std::pow(0.35f, t / 0.3f);
-        float grit = 1.0f + 0.45f * rng.Bipolar();
-        float env = Attack(t, 0.003f) * Decay(t, 9.0f);
-        return lp.Process(osc.Next(f) * grit) * env;
+        float x = t / 0.4f;
+        float f = 330.0f * std::pow(0.5f, x);
+        lp.Set(2600.0f - 1800.0f * x, 0.3f);
+        float tremolo = 0.65f + 0.35f * shake.Next(32.0f);
+        float env = Attack(t, 0.004f) * std::pow(1.0f - x, 1.5f);
+        float v = lp.Process(a.Next(f) + 0.7f * b.Next(f * 1.4142f));
+        return env * tremolo * std::tanh(1.8f * v);
     });
+    Random rng(404);
+    Filter knock(FilterMode::LowPass, Rate);
+    knock.Set(400.0f, 0.2f);
+    s.Add(0.0f, 0.05f, [&](float t) { return 0.8f * knock.Process(rng.Bipolar()) * Decay(t, 70.0f); });
     return s;
 }
 
@@ -169,11 +189,23 @@ Signal Die()
 
 Signal Item()
 {
-    Signal s(0.25f);
-    AddTone(s, 0.0f, 0.07f, Waveform::Square, Midi(81), 0.35f, 10.0f, 0.25f);
-    AddTone(s, 0.0f, 0.07f, Waveform::Triangle, Midi(81), 0.4f, 10.0f);
-    AddTone(s, 0.065f, 0.185f, Waveform::Square, Midi(88), 0.35f, 14.0f, 0.25f);
-    AddTone(s, 0.065f, 0.185f, Waveform::Triangle, Midi(88), 0.4f, 12.0f);
+    // Something useful picked up: a round sweep upwards (phase modulation
+    // opening as it rises) that lands on a soft fifth, unlike the coin's
+    // bright two-note ding.
+    Signal s(0.32f);
+    double carrier = 0.0;
+    Oscillator modulator(Waveform::Sine, Rate);
+    s.Add(0.0f, 0.2f, [&](float t) {
+        float x = t / 0.2f;
+        float f = 260.0f * std::pow(3.0f, x);
+        float index = 0.4f + 1.6f * x;
+        float v = std::sin(2.0f * Pi * static_cast<float>(carrier) + index * modulator.Next(f * 2.0f));
+        carrier += f / Rate;
+        carrier -= std::floor(carrier);
+        return 0.7f * v * Attack(t, 0.004f) * std::min(1.0f, (0.2f - t) / 0.03f);
+    });
+    AddTone(s, 0.18f, 0.14f, Waveform::Triangle, Midi(79), 0.45f, 18.0f);
+    AddTone(s, 0.18f, 0.14f, Waveform::Triangle, Midi(86), 0.3f, 22.0f);
     return s;
 }
 
@@ -226,15 +258,26 @@ Signal Checkpoint()
 
 Signal Switch()
 {
-    Signal s(0.16f);
+    // A lever thrown: two clacks, a thunk, and the short whirr of the
+    // mechanism it sets going.
+    Signal s(0.34f);
     Random rng(1111);
     Filter bp(FilterMode::BandPass, Rate);
-    bp.Set(2500.0f, 0.6f);
-    for (float at : {0.0f, 0.055f}) {
-        s.Add(at, 0.012f, [&](float t) { return 1.2f * bp.Process(rng.Bipolar()) * Decay(t, 350.0f); });
+    bp.Set(2200.0f, 0.6f);
+    for (float at : {0.0f, 0.05f}) {
+        s.Add(at, 0.02f, [&](float t) { return 0.6f * bp.Process(rng.Bipolar()) * Decay(t, 220.0f); });
     }
     Oscillator thump(Waveform::Sine, Rate);
-    s.Add(0.055f, 0.1f, [&](float t) { return 0.6f * thump.Next(140.0f - 300.0f * t) * Decay(t, 45.0f); });
+    s.Add(0.05f, 0.12f, [&](float t) { return 0.6f * thump.Next(150.0f - 300.0f * t) * Decay(t, 30.0f); });
+    Oscillator motor(Waveform::Saw, Rate);
+    Filter lp(FilterMode::LowPass, Rate);
+    lp.Set(1400.0f, 0.4f);
+    s.Add(0.07f, 0.27f, [&](float t) {
+        float x = t / 0.27f;
+        float f = 110.0f + 90.0f * std::sin(Pi * 0.5f * std::min(1.0f, 2.0f * x));
+        float env = Attack(t, 0.02f) * std::min(1.0f, (0.27f - t) / 0.08f);
+        return 0.5f * lp.Process(motor.Next(f)) * env * (0.8f + 0.2f * std::sin(2.0f * Pi * 40.0f * t));
+    });
     return s;
 }
 
@@ -261,16 +304,20 @@ Signal RollingBomb()
 {
     Signal s(0.5f);
     Oscillator clunk(Waveform::Sine, Rate);
-    s.Add(0.0f, 0.2f, [&](float t) { return 0.9f * clunk.Next(110.0f - 120.0f * t) * Decay(t, 22.0f); });
+    s.Add(0.0f, 0.2f, [&](float t) { return 0.6f * clunk.Next(110.0f - 120.0f * t) * Decay(t, 22.0f); });
     Random rng(1313);
-    Filter hp(FilterMode::HighPass, Rate);
-    hp.Set(3000.0f, 0.1f);
-    // The fuse: a hiss with small crackles riding on it.
-    s.Add(0.03f, -1.0f, [&](float t) {
-        float crackle = rng.Chance(0.004f) ? 4.0f : 1.0f;
-        float env = Attack(t, 0.03f) * std::min(1.0f, (0.47f - t) / 0.1f);
-        return 0.3f * hp.Process(rng.Bipolar()) * crackle * std::max(env, 0.0f);
+    // The fuse: a hiss held in the presence range (nothing sharp above it)
+    // with soft sparks riding on it.
+    Filter bp(FilterMode::BandPass, Rate);
+    bp.Set(3200.0f, 0.35f);
+    Filter lp(FilterMode::LowPass, Rate);
+    lp.Set(5500.0f, 0.0f);
+    s.Add(0.03f, 0.44f, [&](float t) {
+        float env = Attack(t, 0.03f) * std::min(1.0f, (0.44f - t) / 0.1f);
+        return 0.5f * lp.Process(bp.Process(rng.Bipolar())) * std::max(env, 0.0f);
     });
+    for (int i = 0; i < 7; ++i)
+        AddGrain(s, 0.05f + 0.055f * static_cast<float>(i) + 0.02f * rng.Uniform(), 0.004f, 2500.0f, 0.35f, rng);
     // Two knocks as the bomb sets off rolling.
     AddTone(s, 0.16f, 0.06f, Waveform::Triangle, 240.0f, 0.35f, 60.0f);
     AddTone(s, 0.3f, 0.06f, Waveform::Triangle, 220.0f, 0.3f, 60.0f);
@@ -291,20 +338,26 @@ Signal Mine()
 
 Signal Arrow()
 {
-    Signal s(0.22f);
+    // The bowstring's twang, then the arrow's falling whoosh.
+    Signal s(0.3f);
     Random rng(1515);
     Filter bp(FilterMode::BandPass, Rate);
     s.Add(0.0f, -1.0f, [&](float t) {
-        float x = t / 0.22f;
-        bp.Set(4500.0f * std::pow(0.15f, x), 0.75f);
-        return 1.4f * bp.Process(rng.Bipolar()) * Attack(t, 0.004f) * (1.0f - x);
+        float x = t / 0.3f;
+        bp.Set(3800.0f * std::pow(0.15f, x), 0.5f);
+        return 1.1f * bp.Process(rng.Bipolar()) * Attack(t, 0.015f) * (1.0f - x);
     });
-    AddTone(s, 0.0f, 0.12f, Waveform::Triangle, 210.0f, 0.35f, 30.0f);
+    Oscillator string(Waveform::Triangle, Rate);
+    s.Add(0.0f, 0.26f, [&](float t) {
+        float f = 180.0f * (1.0f + 0.25f * Decay(t, 40.0f));
+        return 0.7f * string.Next(f) * Decay(t, 12.0f) * std::min(1.0f, (0.26f - t) / 0.03f);
+    });
     return s;
 }
 
 Signal Fireball()
 {
+    // A roaring whoosh with soft crackles (short grains, not single-sample clicks).
     Signal s(0.5f);
     Random rng(1616);
     Filter lp(FilterMode::LowPass, Rate);
@@ -312,10 +365,14 @@ Signal Fireball()
     s.Add(0.0f, -1.0f, [&](float t) {
         float x = t / 0.5f;
         lp.Set(300.0f + 2200.0f * std::sin(Pi * std::min(1.0f, x * 1.6f)), 0.35f);
-        float crackle = rng.Chance(0.006f) ? 3.0f * rng.Bipolar() : 0.0f;
         float env = Attack(t, 0.02f) * std::pow(1.0f - x, 1.2f);
-        return env * (lp.Process(rng.Bipolar()) + 0.25f * crackle + 0.35f * low.Next(130.0f - 60.0f * x));
+        return env * (lp.Process(rng.Bipolar()) + 0.35f * low.Next(130.0f - 60.0f * x));
     });
+    for (int i = 0; i < 14; ++i) {
+        float at = 0.02f + 0.4f * rng.Uniform();
+        float fade = std::pow(1.0f - at / 0.5f, 1.2f);
+        AddGrain(s, at, 0.003f + 0.004f * rng.Uniform(), 1500.0f + 2000.0f * rng.Uniform(), 0.8f * fade, rng);
+    }
     return s;
 }
 
@@ -411,50 +468,65 @@ Signal HeavyExpl()
 
 Signal Block()
 {
-    Signal s(0.15f);
+    // A knock on a hollow block: a thud with two woody resonances.
+    Signal s(0.35f);
     Oscillator thud(Waveform::Sine, Rate);
-    s.Add(0.0f, -1.0f, [&](float t) { return thud.Next(170.0f * Decay(t, 8.0f) + 70.0f) * Decay(t, 32.0f); });
+    s.Add(0.0f, -1.0f, [&](float t) { return 0.5f * thud.Next(170.0f * Decay(t, 8.0f) + 70.0f) * Decay(t, 20.0f); });
+    AddTone(s, 0.0f, 0.35f, Waveform::Sine, 196.0f, 0.5f, 5.0f);
+    AddTone(s, 0.0f, 0.3f, Waveform::Sine, 431.0f, 0.25f, 8.0f);
     Random rng(2222);
     Filter bp(FilterMode::BandPass, Rate);
     bp.Set(1800.0f, 0.5f);
-    s.Add(0.0f, 0.01f, [&](float t) { return 1.2f * bp.Process(rng.Bipolar()) * Decay(t, 300.0f); });
+    s.Add(0.0f, 0.015f, [&](float t) { return 0.6f * bp.Process(rng.Bipolar()) * Decay(t, 250.0f); });
     return s;
 }
 
 Signal Enemy()
 {
+    // An enemy squashed: a wet splat, then a clean bounce upwards (the
+    // opposite of the player's own falling, rough Hurt).
     Signal s(0.3f);
-    Oscillator osc(Waveform::Square, Rate);
     Random rng(2323);
-    Filter lp(FilterMode::LowPass, Rate);
-    s.Add(0.0f, -1.0f, [&](float t) {
-        float x = t / 0.3f;
-        osc.SetPulseWidth(0.5f - 0.4f * x);
-        lp.Set(3000.0f * (1.0f - x) + 300.0f, 0.4f);
-        float f = 420.0f * std::pow(0.28f, x);
-        float env = Attack(t, 0.003f) * Decay(t, 7.0f);
-        return env * lp.Process(osc.Next(f) + 0.5f * rng.Bipolar() * Decay(t, 20.0f));
+    Filter bp(FilterMode::BandPass, Rate);
+    s.Add(0.0f, 0.06f, [&](float t) {
+        bp.Set(1400.0f * Decay(t, 25.0f) + 250.0f, 0.5f);
+        return 0.6f * bp.Process(rng.Bipolar()) * Decay(t, 45.0f);
+    });
+    Oscillator thump(Waveform::Sine, Rate);
+    s.Add(0.0f, 0.08f, [&](float t) { return 0.45f * thump.Next(160.0f - 600.0f * t) * Decay(t, 40.0f); });
+    Oscillator boing(Waveform::Triangle, Rate);
+    s.Add(0.05f, 0.25f, [&](float t) {
+        float f = 280.0f * std::pow(3.0f, std::min(1.0f, t / 0.1f));
+        float env = Attack(t, 0.005f) * Decay(t, 6.0f) * std::min(1.0f, (0.25f - t) / 0.04f);
+        return 0.8f * boing.Next(f) * env;
     });
     return s;
 }
 
 Signal Jetpack()
 {
-    // 0.6 s once looped, with 12 flutters of the thrust in that time.
-    const float loop = 0.6f;
-    const float fade = 0.1f;
+    // Six seconds of thrust once looped: a roar that pulses 16 times a second.
+    // The loop starts and ends in the quiet between two pulses, so when the
+    // game starts it again the short wait falls where the sound dips anyway.
+    const float pulse = 16.0f;
+    const float loop = 96.0f / pulse;
+    const float fade = 0.25f;
     Signal s(loop + fade);
     Random rng(2424);
     Filter bp(FilterMode::BandPass, Rate);
-    bp.Set(950.0f, 0.35f);
+    bp.Set(900.0f, 0.35f);
     Filter lp(FilterMode::LowPass, Rate);
-    lp.Set(260.0f, 0.3f);
-    Filter hp(FilterMode::HighPass, Rate);
-    hp.Set(5000.0f, 0.0f);
+    lp.Set(240.0f, 0.3f);
+    Filter air(FilterMode::BandPass, Rate);
+    air.Set(2600.0f, 0.2f);
+    Filter top(FilterMode::LowPass, Rate);
+    top.Set(6000.0f, 0.0f);
     s.Add(0.0f, -1.0f, [&](float t) {
         float n = rng.Bipolar();
-        float flutter = 0.8f + 0.2f * std::sin(2.0f * Pi * 20.0f * t);
-        return flutter * (0.8f * bp.Process(n) + 1.2f * lp.Process(n) + 0.12f * hp.Process(n));
+        // The pulse is a raised cosine with its trough at t = 0 (and so at the loop's end).
+        float flutter = 0.15f + 0.85f * (0.5f - 0.5f * std::cos(2.0f * Pi * pulse * t));
+        float drift = 1.0f + 0.1f * std::sin(2.0f * Pi * t / loop);
+        return flutter * drift * top.Process(0.8f * bp.Process(n) + 1.2f * lp.Process(n) + 0.25f * air.Process(n));
     });
     s.MakeLoop(fade);
     return s;
@@ -462,28 +534,34 @@ Signal Jetpack()
 
 Signal Lava()
 {
-    const float loop = 1.6f;
-    const float fade = 0.2f;
+    // Eight seconds of a low, slowly heaving boil with bubbles. The swell is
+    // at its lowest where the loop starts and ends, and no bubble crosses
+    // that point, so the game's restart falls into a lull.
+    const float loop = 8.0f;
+    const float fade = 0.4f;
     Signal s(loop + fade);
     Random rng(2525);
     Filter lp(FilterMode::LowPass, Rate);
     lp.Set(170.0f, 0.4f);
+    Filter mid(FilterMode::BandPass, Rate);
+    mid.Set(420.0f, 0.3f);
     s.Add(0.0f, -1.0f, [&](float t) {
-        float swell = 0.85f + 0.15f * std::sin(2.0f * Pi * t / loop * 2.0f);
-        return 2.2f * lp.Process(rng.Bipolar()) * swell;
+        float n = rng.Bipolar();
+        float swell = 0.25f + 0.75f * (0.5f - 0.5f * std::cos(2.0f * Pi * t / loop * 4.0f));
+        return swell * (2.2f * lp.Process(n) + 0.25f * mid.Process(n));
     });
     s.MakeLoop(fade);
-    // Bubbles rising and popping, wrapped around the loop so none is cut.
-    for (int i = 0; i < 9; ++i) {
-        float at = loop * (static_cast<float>(i) + 0.6f * rng.Uniform()) / 9.0f;
-        float length = 0.04f + 0.05f * rng.Uniform();
-        float base = 160.0f + 160.0f * rng.Uniform();
-        float gain = 0.25f + 0.2f * rng.Uniform();
+    // Bubbles rising and popping, kept away from the loop's ends.
+    for (int i = 0; i < 40; ++i) {
+        float length = 0.04f + 0.06f * rng.Uniform();
+        float at = 0.15f + (loop - 0.3f - length) * (static_cast<float>(i) + rng.Uniform()) / 40.0f;
+        float base = 140.0f + 200.0f * rng.Uniform();
+        float gain = 0.2f + 0.25f * rng.Uniform();
         Oscillator bubble(Waveform::Sine, Rate);
         s.Add(at, length, [&](float t) {
             float x = t / length;
             return gain * bubble.Next(base * (1.0f + 2.0f * x * x)) * std::sin(Pi * x);
-        }, true);
+        });
     }
     return s;
 }

@@ -1,5 +1,7 @@
 #include "sfxgen/Signal.h"
 
+#include "soundcheck/SoundMeasure.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,16 +35,35 @@ void Signal::MakeLoop(float crossfade)
     samples_.resize(keep);
 }
 
-void Signal::Normalize(float peak)
+float Signal::Peak() const
 {
     float largest = 0.0f;
     for (float s : samples_)
         largest = std::max(largest, std::fabs(s));
-    if (largest <= 1e-9f)
+    return largest;
+}
+
+void Signal::NormalizeLoudness(float lufs, float ceiling)
+{
+    if (Peak() <= 1e-9f)
         return;
-    float gain = peak / largest;
-    for (float& s : samples_)
-        s *= gain;
+    const float knee = 0.75f * ceiling;
+    for (int pass = 0; pass < 4; ++pass) {
+        soundcheck::Clip clip;
+        clip.rate = SampleRate;
+        clip.channels = 1;
+        clip.samples = samples_;
+        double gainDb = lufs - soundcheck::MomentaryLoudness(clip);
+        float gain = static_cast<float>(std::pow(10.0, gainDb / 20.0));
+        for (float& s : samples_) {
+            s *= gain;
+            float a = std::fabs(s);
+            if (a > knee)
+                s = std::copysign(knee + (ceiling - knee) * std::tanh((a - knee) / (ceiling - knee)), s);
+        }
+        if (std::fabs(gainDb) < 0.01)
+            break;
+    }
 }
 
 std::vector<sf::Int16> Signal::ToPcm16() const

@@ -45,8 +45,12 @@ public:
     // Makes the end run on into the start: the last `crossfade` seconds are
     // blended (equal power) into the beginning and then cut off.
     void MakeLoop(float crossfade);
-    // Scales the largest magnitude to `peak` (silence stays silence).
-    void Normalize(float peak);
+    // Scales the sound to a momentary loudness (LUFS, as soundcheck measures
+    // it). Peaks that would pass `ceiling` are rounded off under it by a soft
+    // knee, and the level is measured again, so the loudness holds either way.
+    // Silence stays silence.
+    void NormalizeLoudness(float lufs, float ceiling);
+    float Peak() const;
     // 16-bit samples, clipped.
     std::vector<sf::Int16> ToPcm16() const;
 

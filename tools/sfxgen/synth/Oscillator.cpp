@@ -59,6 +59,9 @@ float Oscillator::Next(float frequency)
         if (shifted < 0.0f)
             shifted += 1.0f;
         value -= PolyBlep(shifted, d);
+        // A pulse narrower or wider than half the period sits off centre by
+        // 2 w - 1: taken away, so that no pulse wave carries an offset.
+        value -= 2.0f * pulseWidth_ - 1.0f;
         break;
     }
     }

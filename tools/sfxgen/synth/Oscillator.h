@@ -6,7 +6,7 @@ enum class Waveform { Sine, Triangle, Saw, Square };
 
 // A phase-accumulating oscillator. The frequency is given per sample, so
 // sweeps and vibrato are free; saw and square edges are smoothed (PolyBLEP)
-// to keep high notes from aliasing.
+// to keep high notes from aliasing, and every wave is centred on zero.
 class Oscillator {
 public:
     Oscillator(Waveform waveform, float sampleRate, float phase = 0.0f);

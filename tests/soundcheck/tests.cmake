@@ -1,0 +1,1 @@
+vrenk_test(soundcheck LIBS vrenk_soundmeasure)
