@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/GameWindow.h"
+#include "app/OptionSlot.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
 #include "game/Game.h"
@@ -45,6 +46,21 @@ void WarmUp(Application& app)
         app.RunPass(sf::milliseconds(25));
 }
 
+// The window made anew with antialiasing on or off, as the option menu does
+// it, and again without a frame limit.
+void SetAntialiasing(Application& app, bool on)
+{
+    GameWindow& window = *app.window;
+    if (window.IsAntialiased() == on)
+        return;
+    for (std::size_t i = 0; i < window.yesNoChoices.size(); ++i)
+        if (window.yesNoChoices[i] == on)
+            window.selected[OptionAntialiasing] = static_cast<std::uint32_t>(i);
+    window.ApplyOptions(false);
+    window.window.setVerticalSyncEnabled(false);
+    window.window.setFramerateLimit(0);
+}
+
 // Frames of whatever the application shows now: the backdrop and the
 // current screen drawn and displayed, no simulation step.
 void Frames(benchmark::State& state, Application& app, bool shaders)
@@ -66,9 +82,10 @@ void Frames(benchmark::State& state, Application& app, bool shaders)
 // A new game of the level made by the program, given the state of the same
 // level halfway through its recorded run (enemies awake), with the camera on
 // the player.
-void LevelFrame(benchmark::State& state, const bench::LevelId& level, bool shaders)
+void LevelFrame(benchmark::State& state, const bench::LevelId& level, bool shaders, bool antialiasing)
 {
     Application& app = Application::Instance();
+    SetAntialiasing(app, antialiasing);
     const std::unique_ptr<bench::MidLevel> mid = bench::PlayToMidLevel(level);
     Profile* profile = app.profiles->GetCurrentProfile();
     profile->world = level.world;
@@ -105,9 +122,10 @@ void LevelFrame(benchmark::State& state, const bench::LevelId& level, bool shade
     Frames(state, app, shaders);
 }
 
-void MainMenuFrame(benchmark::State& state, bool shaders)
+void MainMenuFrame(benchmark::State& state, bool shaders, bool antialiasing)
 {
     Application& app = Application::Instance();
+    SetAntialiasing(app, antialiasing);
     app.SwitchState(StateMainMenu);
     WarmUp(app);
     Frames(state, app, shaders);
@@ -142,14 +160,25 @@ int main(int argc, char** argv)
     app.profiles->AddProfile("Bench");
     app.profiles->currentProfile = 0;
 
-    for (const bool shaders : {true, false}) {
-        const std::string kind = shaders ? "frame_shaders/" : "frame_plain/";
-        benchmark::RegisterBenchmark((kind + "main_menu").c_str(), MainMenuFrame, shaders)
+    // With the player's options (antialiasing on), with and without the
+    // shaders; then with the shaders and without antialiasing, which shows
+    // what the antialiasing costs the software renderer.
+    struct Variant {
+        const char* name;
+        bool shaders;
+        bool antialiasing;
+    };
+    for (const Variant& variant : {Variant{"frame_shaders/", true, true}, Variant{"frame_plain/", false, true},
+                                   Variant{"frame_noaa/", true, false}}) {
+        const std::string kind = variant.name;
+        benchmark::RegisterBenchmark((kind + "main_menu").c_str(), MainMenuFrame, variant.shaders,
+                                     variant.antialiasing)
             ->Unit(benchmark::kMillisecond)
             ->MeasureProcessCPUTime()
             ->UseRealTime();
         for (const bench::LevelId& level : bench::PlayingLevels())
-            benchmark::RegisterBenchmark((kind + level.Name()).c_str(), LevelFrame, level, shaders)
+            benchmark::RegisterBenchmark((kind + level.Name()).c_str(), LevelFrame, level, variant.shaders,
+                                         variant.antialiasing)
                 ->Unit(benchmark::kMillisecond)
                 ->MeasureProcessCPUTime()
                 ->UseRealTime();
