@@ -2,6 +2,7 @@
 // middle of its recorded run and the main menu with its backdrop level,
 // with the shaders and without.
 #include "bench/MidLevel.h"
+#include "bench/Setup.h"
 
 #include "app/Application.h"
 #include "app/GameWindow.h"
@@ -13,8 +14,6 @@
 #include "game/Player.h"
 #include "game/World.h"
 
-#include "support/TempDataDir.h"
-
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Context.hpp>
@@ -22,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -135,16 +135,13 @@ void MainMenuFrame(benchmark::State& state, bool shaders, bool antialiasing)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    testsupport::TempDataDir dir;
-    if (dir.CopyBuiltArchives() != 4) {
-        std::cerr << "The built archives are missing: build the content first.\n";
+    const std::unique_ptr<testsupport::TempDataDir> dir = bench::Begin(argc, argv);
+    if (!dir)
         return 1;
-    }
     Application& app = Application::Instance();
     if (!app.Startup() || !app.window->window.isOpen()) {
         // The application has the error stream now: the log says why.
-        std::cout << dir.ReadFile("Data/Log.txt");
+        std::cout << dir->ReadFile("Data/Log.txt");
         return 1;
     }
     // What drew the frames, for the table's heading.

@@ -1,21 +1,20 @@
 // The simulation, level loading, the checkpoint copy and the archive stream,
 // without a display.
 #include "bench/MidLevel.h"
+#include "bench/Setup.h"
 
 #include "app/ArchivePasswords.h"
 #include "app/ResourceFile.h"
-#include "game/Game.h"
-#include "game/World.h"
 #include "foxp/Archive.h"
 #include "foxp/TwistedStream.h"
+#include "game/Game.h"
+#include "game/World.h"
 #include "levelrun/ReplayRun.h"
-
-#include "support/TempDataDir.h"
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
-#include <iostream>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -129,12 +128,9 @@ void ArchiveRead(benchmark::State& state, const Entry& entry)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    testsupport::TempDataDir dir;
-    if (dir.CopyBuiltArchives() != 4) {
-        std::cerr << "The built archives are missing: build the content first.\n";
+    const std::unique_ptr<testsupport::TempDataDir> dir = bench::Begin(argc, argv);
+    if (!dir)
         return 1;
-    }
 
     for (const bench::LevelId& level : bench::PlayingLevels())
         benchmark::RegisterBenchmark(("step/" + level.Name()).c_str(), Step, level)
@@ -171,7 +167,5 @@ int main(int argc, char** argv)
         ->MeasureProcessCPUTime()
         ->UseRealTime();
 
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunAll();
 }

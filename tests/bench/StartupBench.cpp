@@ -1,8 +1,9 @@
 // The start of the real game binary under X: the time from starting the
 // process to the first picture in its window (the main menu over its
 // backdrop level).
+#include "bench/Setup.h"
+
 #include "support/GameProcess.h"
-#include "support/TempDataDir.h"
 #include "support/XDisplay.h"
 
 #include <X11/Xlib.h>
@@ -10,7 +11,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <set>
 #include <thread>
 
@@ -85,27 +88,22 @@ void FirstFrame(benchmark::State& state, const testsupport::TempDataDir& dir)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    testsupport::TempDataDir dir;
-    if (dir.CopyBuiltArchives() != 4) {
-        std::cerr << "The built archives are missing: build the content first.\n";
+    const std::unique_ptr<testsupport::TempDataDir> dir = bench::Begin(argc, argv);
+    if (!dir)
         return 1;
-    }
     if (!testsupport::SharedDisplay()) {
         std::cerr << "No display: run this under xvfb-run.\n";
         return 1;
     }
     // A first start writes the configuration and profile files, as on a
     // player's first start; the measured starts find them.
-    if (StartOnce(dir) < 0) {
-        std::cerr << "The game showed no picture: see " << dir.DataPath("Log.txt") << "\n";
+    if (StartOnce(*dir) < 0) {
+        std::cerr << "The game showed no picture: see " << dir->DataPath("Log.txt") << "\n";
         return 1;
     }
-    benchmark::RegisterBenchmark("first_frame/main_menu", FirstFrame, std::cref(dir))
+    benchmark::RegisterBenchmark("first_frame/main_menu", FirstFrame, std::cref(*dir))
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime()
         ->Iterations(5);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunAll();
 }
