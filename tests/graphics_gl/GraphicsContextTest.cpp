@@ -81,6 +81,17 @@ protected:
 
     static sf::IntRect Screen() { return sf::IntRect(0, 0, 1024, 768); }
 
+    // Pixels in the rectangle that differ between the two pictures.
+    static int CountDiffering(const sf::Image& a, const sf::Image& b, sf::IntRect rect)
+    {
+        int count = 0;
+        for (int y = rect.top; y < rect.top + rect.height; ++y)
+            for (int x = rect.left; x < rect.left + rect.width; ++x)
+                count += a.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) !=
+                         b.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
+        return count;
+    }
+
     GraphicsContext* gc = nullptr;
 };
 
@@ -339,14 +350,7 @@ TEST_F(GraphicsTest, WallsLeftUnsmoothedLookAsIfSmoothed)
         }
     const sf::Image smoothed = Capture();
 
-    auto differing = [](const sf::Image& a, const sf::Image& b, sf::IntRect rect) {
-        int count = 0;
-        for (int y = rect.top; y < rect.top + rect.height; ++y)
-            for (int x = rect.left; x < rect.left + rect.width; ++x)
-                count += a.getPixel(x, y) != b.getPixel(x, y);
-        return count;
-    };
-    EXPECT_EQ(differing(drawn, smoothed, area), 0);
+    EXPECT_EQ(CountDiffering(drawn, smoothed, area), 0);
 
     // The mixed block is smoothed at all: plain tiles differ at its seams.
     gc->shadersAvailable = false;
@@ -354,7 +358,7 @@ TEST_F(GraphicsTest, WallsLeftUnsmoothedLookAsIfSmoothed)
     for (unsigned x = 7; x <= 12; ++x)
         for (unsigned y = 1; y <= 6; ++y)
             gc->DrawTile(map, true, x, y);
-    EXPECT_GT(differing(Capture(), smoothed, sf::IntRect(7 * 36, 36, 6 * 36, 6 * 36)), 0);
+    EXPECT_GT(CountDiffering(Capture(), smoothed, sf::IntRect(7 * 36, 36, 6 * 36, 6 * 36)), 0);
 }
 
 TEST_F(GraphicsTest, GlowingTilesReachTheBlurOnlyWithShaders)
@@ -615,15 +619,8 @@ TEST_F(GraphicsTest, HudHeartsFillFromTheRight)
     // The empty panel still shows with its icon.
     EXPECT_GT(CountOther(none, sf::IntRect(908, 10, 106, 39)), 0);
     EXPECT_GT(CountOther(none, sf::IntRect(979, 13, 33, 33)), 0);
-    auto differs = [](const sf::Image& a, const sf::Image& b, sf::IntRect rect) {
-        int count = 0;
-        for (int y = rect.top; y < rect.top + rect.height; ++y)
-            for (int x = rect.left; x < rect.left + rect.width; ++x)
-                count += a.getPixel(x, y) != b.getPixel(x, y);
-        return count;
-    };
     // The first heart sits at x 955..969, the third at 923..937.
-    EXPECT_GT(differs(none, one, sf::IntRect(955, 13, 14, 27)), 0);
-    EXPECT_EQ(differs(none, one, sf::IntRect(923, 13, 30, 27)), 0);
-    EXPECT_GT(differs(one, three, sf::IntRect(923, 13, 14, 27)), 0);
+    EXPECT_GT(CountDiffering(none, one, sf::IntRect(955, 13, 14, 27)), 0);
+    EXPECT_EQ(CountDiffering(none, one, sf::IntRect(923, 13, 30, 27)), 0);
+    EXPECT_GT(CountDiffering(one, three, sf::IntRect(923, 13, 14, 27)), 0);
 }
