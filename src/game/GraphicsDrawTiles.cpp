@@ -80,17 +80,32 @@ void GraphicsContext::DrawTile(const Tilemap& tilemap, bool blend, unsigned x, u
     const sf::Texture& texture = resources->GetTexture(TileTextureId(centre));
     sf::RenderStates states(&texture);
 
-    bool uniform = true;
+    // A tile that stands for all of its neighbours (blending off, or no
+    // neighbour blends) is drawn as it is.
+    bool alone = true;
     for (const Tile* neighbour : neighbours.tiles)
-        uniform = uniform && neighbour == &centre;
-    if (shadersAvailable && (flags & SmoothedFlags) && !uniform) {
-        sf::Shader& shader = resources->GetShader(ShaderBilinearTile);
-        for (std::size_t i = 0; i < 9; ++i)
-            shader.setUniform(NeighbourUniforms[i], GetTileTextureOrigin(neighbours[i], true, i != 4));
-        const sf::Vector2u size = texture.getSize();
-        shader.setUniform("tileSize", sf::Vector2f(TileSize / static_cast<float>(size.x),
-                                                   TileSize / static_cast<float>(size.y)));
-        states.shader = &shader;
+        alone = alone && neighbour == &centre;
+    if (shadersAvailable && (flags & SmoothedFlags) && !alone) {
+        // The cells the shader would blend. Where all nine are the centre's
+        // own cell it gives back the tile's own picture, so a tile inside a
+        // mass of its kind is drawn without it.
+        sf::Vector2f cells[9];
+        bool uniform = true;
+        cells[4] = GetTileTextureOrigin(centre, true, false);
+        for (std::size_t i = 0; i < 9; ++i) {
+            if (i != 4)
+                cells[i] = GetTileTextureOrigin(neighbours[i], true, true);
+            uniform = uniform && cells[i] == cells[4];
+        }
+        if (!uniform) {
+            sf::Shader& shader = resources->GetShader(ShaderBilinearTile);
+            for (std::size_t i = 0; i < 9; ++i)
+                shader.setUniform(NeighbourUniforms[i], cells[i]);
+            const sf::Vector2u size = texture.getSize();
+            shader.setUniform("tileSize", sf::Vector2f(TileSize / static_cast<float>(size.x),
+                                                       TileSize / static_cast<float>(size.y)));
+            states.shader = &shader;
+        }
     }
     window->window.draw(quad, 4, sf::Quads, states);
 }

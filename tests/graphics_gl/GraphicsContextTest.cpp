@@ -81,6 +81,17 @@ protected:
 
     static sf::IntRect Screen() { return sf::IntRect(0, 0, 1024, 768); }
 
+    // Pixels in the rectangle that differ between the two pictures.
+    static int CountDiffering(const sf::Image& a, const sf::Image& b, sf::IntRect rect)
+    {
+        int count = 0;
+        for (int y = rect.top; y < rect.top + rect.height; ++y)
+            for (int x = rect.left; x < rect.left + rect.width; ++x)
+                count += a.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) !=
+                         b.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
+        return count;
+    }
+
     GraphicsContext* gc = nullptr;
 };
 
@@ -280,6 +291,74 @@ TEST_F(GraphicsTest, WallsAreSmoothedOnlyWhereTheirNeighbourhoodDiffers)
     map.At(6, 5).id = 114;
     CreateTileProperty(map.At(6, 5), false);
     EXPECT_FALSE(same(draw(true), draw(false)));
+}
+
+// The shader is left out only where it would give back the tile's own
+// picture: blocks of walls and slopes look the same as when every one of
+// their tiles is drawn through the shader with its neighbourhood's cells.
+TEST_F(GraphicsTest, WallsLeftUnsmoothedLookAsIfSmoothed)
+{
+    if (!sf::Shader::isAvailable() || !scene->resources.CheckShaders())
+        GTEST_SKIP() << "no shader support";
+    // A and B two kinds of wall, R and F the rising and falling slopes of
+    // A's family; a uniform block on the left, a mixed one on the right,
+    // both with tiles inside a mass of one kind.
+    const char* const rows[] = {
+        "AAAA..AAAABB",
+        "AAAA..AAAABB",
+        "AAAA..AAAABR",
+        "AAAA..BBAAAA",
+        "......BFAAAA",
+        "......BBAAAA",
+    };
+    Tilemap map;
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 12; ++x) {
+            const char kind = rows[y][x];
+            Tile& tile = map.At(x + 1, y + 1);
+            tile.id = kind == 'A' ? 100 : kind == 'B' ? 114 : kind == 'R' ? 128 : kind == 'F' ? 142 : 0;
+            CreateTileProperty(tile, false);
+        }
+    gc->shadersAvailable = true;
+    const sf::IntRect area(36, 36, 12 * 36, 6 * 36);
+
+    win().clear(sf::Color::Black);
+    for (unsigned x = 1; x <= 12; ++x)
+        for (unsigned y = 1; y <= 6; ++y)
+            gc->DrawTile(map, true, x, y);
+    const sf::Image drawn = Capture();
+
+    const char* const uniforms[9] = {"tileSW", "tileS", "tileSE", "tileW", "tileC",
+                                     "tileE",  "tileNW", "tileN", "tileNE"};
+    sf::Shader& shader = scene->resources.GetShader(ShaderBilinearTile);
+    const sf::Texture& texture = scene->resources.GetTexture(TextureNormalTiles);
+    shader.setUniform("tileSize", sf::Vector2f(36.f / static_cast<float>(texture.getSize().x),
+                                               36.f / static_cast<float>(texture.getSize().y)));
+    win().clear(sf::Color::Black);
+    for (unsigned x = 1; x <= 12; ++x)
+        for (unsigned y = 1; y <= 6; ++y) {
+            const Tilemap::Neighbours around = map.GetNeighbours(true, static_cast<int>(x), static_cast<int>(y));
+            if (around[4].id == 0)
+                continue;
+            for (std::size_t i = 0; i < 9; ++i)
+                shader.setUniform(uniforms[i], gc->GetTileTextureOrigin(around[i], true, i != 4));
+            sf::Vertex quad[4];
+            gc->BuildTileQuad(around[4], quad, x, y);
+            sf::RenderStates states(&texture);
+            states.shader = &shader;
+            win().draw(quad, 4, sf::Quads, states);
+        }
+    const sf::Image smoothed = Capture();
+
+    EXPECT_EQ(CountDiffering(drawn, smoothed, area), 0);
+
+    // The mixed block is smoothed at all: plain tiles differ at its seams.
+    gc->shadersAvailable = false;
+    win().clear(sf::Color::Black);
+    for (unsigned x = 7; x <= 12; ++x)
+        for (unsigned y = 1; y <= 6; ++y)
+            gc->DrawTile(map, true, x, y);
+    EXPECT_GT(CountDiffering(Capture(), smoothed, sf::IntRect(7 * 36, 36, 6 * 36, 6 * 36)), 0);
 }
 
 TEST_F(GraphicsTest, GlowingTilesReachTheBlurOnlyWithShaders)
@@ -540,15 +619,8 @@ TEST_F(GraphicsTest, HudHeartsFillFromTheRight)
     // The empty panel still shows with its icon.
     EXPECT_GT(CountOther(none, sf::IntRect(908, 10, 106, 39)), 0);
     EXPECT_GT(CountOther(none, sf::IntRect(979, 13, 33, 33)), 0);
-    auto differs = [](const sf::Image& a, const sf::Image& b, sf::IntRect rect) {
-        int count = 0;
-        for (int y = rect.top; y < rect.top + rect.height; ++y)
-            for (int x = rect.left; x < rect.left + rect.width; ++x)
-                count += a.getPixel(x, y) != b.getPixel(x, y);
-        return count;
-    };
     // The first heart sits at x 955..969, the third at 923..937.
-    EXPECT_GT(differs(none, one, sf::IntRect(955, 13, 14, 27)), 0);
-    EXPECT_EQ(differs(none, one, sf::IntRect(923, 13, 30, 27)), 0);
-    EXPECT_GT(differs(one, three, sf::IntRect(923, 13, 14, 27)), 0);
+    EXPECT_GT(CountDiffering(none, one, sf::IntRect(955, 13, 14, 27)), 0);
+    EXPECT_EQ(CountDiffering(none, one, sf::IntRect(923, 13, 30, 27)), 0);
+    EXPECT_GT(CountDiffering(one, three, sf::IntRect(923, 13, 14, 27)), 0);
 }

@@ -6,7 +6,7 @@
 
 namespace replay {
 
-std::unique_ptr<Game> StartReplayGame(ReplayServices& services, std::uint16_t world, std::uint16_t level)
+void PrepareReplayProfile(ReplayServices& services, std::uint16_t world, std::uint16_t level)
 {
     ProfileStore& store = services.Profiles();
     store.AddProfile("Replay");
@@ -14,6 +14,11 @@ std::unique_ptr<Game> StartReplayGame(ReplayServices& services, std::uint16_t wo
     Profile& profile = store.profiles.at(0);
     profile.world = world;
     profile.level = level;
+}
+
+std::unique_ptr<Game> StartReplayGame(ReplayServices& services, std::uint16_t world, std::uint16_t level)
+{
+    PrepareReplayProfile(services, world, level);
     kest::RandomEngine::global().seed(ReplaySeed);
     return std::make_unique<Game>(false, services);
 }

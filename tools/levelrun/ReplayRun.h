@@ -15,9 +15,14 @@ namespace replay {
 // keys, so it plays the same only from the same seed.
 constexpr std::uint32_t ReplaySeed = 20110418u;
 
-// A new game of (world, level) over the services for a fresh profile with
-// the default stats, the random engine seeded with ReplaySeed. The working
-// directory must hold Data/Levels.vrk; the profile is saved there.
+// Gives the services a fresh profile with the default stats, set to play
+// (world, level), as their current profile. The profile is saved in the
+// working directory's Data/.
+void PrepareReplayProfile(ReplayServices& services, std::uint16_t world, std::uint16_t level);
+
+// A new game of (world, level) over the services for a fresh profile
+// (PrepareReplayProfile), the random engine seeded with ReplaySeed. The
+// working directory must hold Data/Levels.vrk.
 std::unique_ptr<Game> StartReplayGame(ReplayServices& services, std::uint16_t world, std::uint16_t level);
 
 // What a replay led to. Steps count the game's updates from 1.

@@ -19,6 +19,21 @@ const char* const ParseError = "token_container::operator>> - parse error";
 constexpr long Int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr long Int32Max = std::numeric_limits<std::int32_t>::max();
 
+// A "C" locale stream over the token, ready to parse from its start. Making
+// and imbuing a new stream costs far more than parsing a short number, and a
+// level has thousands of them: each thread keeps one and only resets it.
+std::istringstream& ClassicInput(const std::string& token)
+{
+    thread_local std::istringstream in = [] {
+        std::istringstream stream;
+        stream.imbue(std::locale::classic());
+        return stream;
+    }();
+    in.str(token);
+    in.clear();
+    return in;
+}
+
 }  // namespace
 
 token_container::token_container(const std::string& line, const std::string& separator,
@@ -77,8 +92,7 @@ token_container& token_container::read_value(T& value)
 {
     if (tokens_.empty())
         throw io_exception(NoElements);
-    std::istringstream in(tokens_.front());
-    in.imbue(std::locale::classic());
+    std::istringstream& in = ClassicInput(tokens_.front());
     in >> value;
     if (in.fail() || in.bad())
         throw io_exception(ParseError);
@@ -98,8 +112,7 @@ token_container& token_container::operator>>(long& value)
     // long is 32 bits in the files; it is wider on some platforms.
     if (tokens_.empty())
         throw io_exception(NoElements);
-    std::istringstream in(tokens_.front());
-    in.imbue(std::locale::classic());
+    std::istringstream& in = ClassicInput(tokens_.front());
     long wide = 0;
     in >> wide;
     bool failed = in.fail() || in.bad();
