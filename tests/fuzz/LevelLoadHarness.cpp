@@ -125,7 +125,7 @@ void CheckCopy(const World& world, const World& copy)
 // leaves the range of its integers.
 void WalkLifts(const World& world)
 {
-    const std::size_t budget = 3000;
+    const std::size_t budget = 600;
     for (Lift lift : world.lifts) {
         const std::size_t steps = budget / world.lifts.size() + 1;
         for (std::size_t step = 0; step < steps; ++step) {
