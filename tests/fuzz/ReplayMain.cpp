@@ -83,7 +83,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <corpus folder> <outcome file>\n", argv[0]);
         return 2;
     }
-    corpusDir = argv[1];
-    outcomeFile = argv[2];
+    // Absolute: the harness works in a folder of its own.
+    corpusDir = fs::absolute(argv[1]).string();
+    outcomeFile = fs::absolute(argv[2]).string();
     return RUN_ALL_TESTS();
 }

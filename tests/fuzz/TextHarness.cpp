@@ -67,29 +67,15 @@ void WalkOn(t4::basic_reader& reader, Walk& walk, std::size_t bytes)
     }
 }
 
-Walk WalkMemory(const std::string& bytes)
+// Opens a reader with `open` and walks it: the memory reader and the file
+// reader alike.
+template <typename Reader, typename Open>
+Walk WalkReader(Open open, std::size_t bytes)
 {
     Walk walk;
-    t4::memoryreader reader(MakeDataFileFormatter());
+    Reader reader(MakeDataFileFormatter());
     try {
-        reader.open(bytes.data(), bytes.size());
-    } catch (const t4::io_exception& e) {
-        walk.error = e.what();
-        return walk;
-    }
-    walk.opened = true;
-    walk.title = reader.get_title();
-    walk.firstSubtitle = reader.get_subtitle();
-    WalkOn(reader, walk, bytes.size());
-    return walk;
-}
-
-Walk WalkFile(const std::string& path, std::size_t bytes)
-{
-    Walk walk;
-    t4::filereader reader(MakeDataFileFormatter());
-    try {
-        reader.open(path);
+        open(reader);
     } catch (const t4::io_exception& e) {
         walk.error = e.what();
         return walk;
@@ -99,6 +85,17 @@ Walk WalkFile(const std::string& path, std::size_t bytes)
     walk.firstSubtitle = reader.get_subtitle();
     WalkOn(reader, walk, bytes);
     return walk;
+}
+
+Walk WalkMemory(const std::string& bytes)
+{
+    return WalkReader<t4::memoryreader>(
+        [&bytes](t4::memoryreader& reader) { reader.open(bytes.data(), bytes.size()); }, bytes.size());
+}
+
+Walk WalkFile(const std::string& path, std::size_t bytes)
+{
+    return WalkReader<t4::filereader>([&path](t4::filereader& reader) { reader.open(path); }, bytes);
 }
 
 bool IsConversionError(const std::string& message)
