@@ -211,6 +211,15 @@ bool IsStorableName(const std::string& name)
     return name.find(separator) == std::string::npos && name.find_first_of("\r\n") == std::string::npos;
 }
 
+// A name read from a file must be one that a save can write back: the files
+// are written whole, so a single such name would make every later save fail.
+// A file holding one is damaged.
+void CheckLoadedName(const std::string& name)
+{
+    if (!IsStorableName(name))
+        throw t4::io_exception("Name that could not be saved");
+}
+
 }  // namespace
 
 std::string ProfileStore::ReadDataFile(const std::string& fileName, const std::string& section,
@@ -255,6 +264,7 @@ void ProfileStore::LoadProfiles()
     const std::string failure = ReadDataFile(ProfilesFileName, ProfilesSection, "Incorrect checksum",
                                              [&loaded](t4::token_container& line) {
                                                  loaded.push_back(ReadProfile(line));
+                                                 CheckLoadedName(loaded.back().name);
                                              });
     if (failure.empty()) {
         profiles = std::move(loaded);
@@ -270,7 +280,9 @@ void ProfileStore::LoadHighscores()
     std::multiset<Highscore> loaded;
     const std::string failure = ReadDataFile(HighscoresFileName, HighscoresSection, "Incorrect Checksum",
                                              [&loaded](t4::token_container& line) {
-                                                 loaded.insert(ReadHighscore(line));
+                                                 const Highscore entry = ReadHighscore(line);
+                                                 CheckLoadedName(entry.name);
+                                                 loaded.insert(entry);
                                              });
     if (failure.empty()) {
         highscores = std::move(loaded);

@@ -324,6 +324,10 @@ void LevelLoader::ReadLiftsSection()
                 InvalidData("A lift segment that the lift cannot finish");
             lift.waypoints.push_back(LiftWaypoint{dx, dy});
         }
+        // Far off the map a lift's exact positions would overflow.
+        if (!lift.FitsMap(std::int64_t{TileSize} * world_->tilemap.Columns(),
+                          std::int64_t{TileSize} * world_->tilemap.Rows()))
+            InvalidData("A lift outside the map");
         world_->lifts.push_back(lift);
     }
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -16,6 +17,19 @@ constexpr int DiagonalStep = 2;
 // A falling lift's speed grows by 1/7 px per step (1/14 while slowed).
 constexpr int FallDivisor = 7;
 constexpr int SlowedFallDivisor = 14;
+
+// The largest denominator of a position on a segment of this displacement,
+// times the position's largest magnitude on it, must fit an int: a position
+// is the segment's start plus delta * progress / length, where progress
+// moves in halves (time distortion halves the step).
+bool SegmentFits(std::int64_t from, std::int64_t to, std::int64_t delta, std::int64_t length) {
+    const std::int64_t twice = 2 * length;
+    const std::int64_t denominator = twice / std::gcd(twice, delta < 0 ? -delta : delta);
+    // A step of up to 3 px and the half height added for the centre, with
+    // the denominator doubled for that half.
+    const std::int64_t magnitude = std::max(from < 0 ? -from : from, to < 0 ? -to : to) + 8;
+    return magnitude * 2 * denominator <= std::numeric_limits<int>::max();
+}
 
 void CountUp(std::int16_t& counter) {
     if (counter < std::numeric_limits<std::int16_t>::max())
@@ -176,6 +190,28 @@ void Lift::Reset() {
     triggerTimer = 0;
     wait = 0;
     slowedHalfStep = false;
+}
+
+bool Lift::FitsMap(std::int64_t width, std::int64_t height) const {
+    auto inside = [&](std::int64_t x, std::int64_t y) {
+        return x >= -MapMargin && x <= width + MapMargin && y >= -MapMargin && y <= height + MapMargin;
+    };
+    std::int64_t x = startX.numerator() / startX.denominator();
+    std::int64_t y = startY.numerator() / startY.denominator();
+    if (!inside(x, y))
+        return false;
+    for (const LiftWaypoint& waypoint : waypoints) {
+        const std::int64_t dx = waypoint.dx;
+        const std::int64_t dy = waypoint.dy;
+        if (!inside(x + dx, y + dy))
+            return false;
+        const std::int64_t length = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+        if (length > 0 && !(SegmentFits(x, x + dx, dx, length) && SegmentFits(y, y + dy, dy, length)))
+            return false;
+        x += dx;
+        y += dy;
+    }
+    return true;
 }
 
 float Lift::GetFallAcceleration() {

@@ -66,6 +66,13 @@ public:
     // The extra downward speed given to an object on a falling lift.
     static float GetFallAcceleration();
 
+    // How far outside the map a lift's path may reach, in pixels.
+    static constexpr std::int32_t MapMargin = 16 * 36;
+    // Whether the start and every waypoint lie on the map of the given size
+    // in pixels or within MapMargin around it, and every position the lift
+    // passes on the way is an exact fraction that its integers can hold.
+    bool FitsMap(std::int64_t width, std::int64_t height) const;
+
     bool IsTriggeredKind() const { return kind == Triggered || kind == TriggeredDrop; }
     // Falling, or about to on the next step (kinds 0 and 3): the tile
     // collider adds GetFallAcceleration to the motion of what it carries.

@@ -265,3 +265,28 @@ TEST(Lift, SegmentOffTheStepGridStopsOnItsWaypoint) {
 }
 
 }  // namespace
+
+TEST(Lift, FitsMapOnlyWhenItsPathAndArithmeticStayInRange) {
+    constexpr int M = Lift::MapMargin;
+    struct Case {
+        const char* what;
+        int x, y;
+        std::vector<LiftWaypoint> path;
+        std::int64_t width, height;
+        bool fits;
+    };
+    const std::vector<Case> cases = {
+        {"a path on the map", 360, 180, {{36, 0}, {0, -36}}, 720, 504, true},
+        {"a start at the margin's edge", 720 + M, -M, {}, 720, 504, true},
+        {"a start beyond the margin", 720 + M + 1, 180, {}, 720, 504, false},
+        {"a waypoint beyond the margin", 360, 180, {{36, 0}, {-396 - M - 1, 0}}, 720, 504, false},
+        {"a segment of the lowest int", 360, 180, {{-2147483647 - 1, 2}}, 720, 504, false},
+        {"a start far below", 300, 2147483600, {{36, 0}}, 720, 504, false},
+        // On a vast map a long slanted segment needs denominators that
+        // its far-off positions cannot carry; a straight one does not.
+        {"a long slanted segment far off", 0, 100000, {{40000, 2}}, 100000, 100000, false},
+        {"a long straight segment far off", 0, 100000, {{39999, 0}}, 100000, 100000, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MakeLift(Lift::BackAndForth, c.path, c.x, c.y).FitsMap(c.width, c.height), c.fits) << c.what;
+}
