@@ -4,7 +4,7 @@
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "sfxt/TextBox.h"
 
 #include <SFML/Audio/Listener.hpp>

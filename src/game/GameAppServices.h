@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GameServices.h"
+#include "game/sim/GameServices.h"
 
 // The game's services in the running program: the application's window,
 // renderer, audio and profiles.

@@ -4,7 +4,7 @@
 #include "app/AudioManager.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "screens/MainMenu.h"
 #include "sfxt/NumberText.h"
 #include "sfxt/TextButtonStyle.h"

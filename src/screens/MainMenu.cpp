@@ -6,7 +6,7 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
 #include "app/StateId.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Window/Mouse.hpp>

@@ -1,19 +1,19 @@
 // The renderer over the built archives in a real (Xvfb) window: views,
 // screen tests, popup texts, tiles, floors, objects, the head-up display and
 // the sign text. Pictures are checked by reading the window's pixels back.
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include "app/GameWindow.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
-#include "game/BlurEffect.h"
-#include "game/Enemy.h"
-#include "game/Floor.h"
-#include "game/Hud.h"
-#include "game/Object.h"
-#include "game/Player.h"
-#include "game/Tile.h"
-#include "game/Tilemap.h"
+#include "game/render/BlurEffect.h"
+#include "game/objects/Enemy.h"
+#include "game/world/Floor.h"
+#include "game/render/Hud.h"
+#include "game/objects/Object.h"
+#include "game/objects/Player.h"
+#include "game/world/Tile.h"
+#include "game/world/Tilemap.h"
 #include "sfxt/TextBox.h"
 
 #include "support/TempDataDir.h"

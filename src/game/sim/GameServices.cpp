@@ -1,0 +1,3 @@
+#include "game/sim/GameServices.h"
+
+GameServices::~GameServices() = default;
