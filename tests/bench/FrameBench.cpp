@@ -9,9 +9,9 @@
 #include "app/OptionSlot.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
-#include "game/sim/Game.h"
-#include "game/render/GraphicsContext.h"
 #include "game/objects/Player.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
 #include "game/world/World.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>

@@ -3,7 +3,6 @@
 #include "game/world/FrameProperty.h"
 #include "game/world/ItemProperty.h"
 #include "game/world/MultiProperty.h"
-#include "game/objects/PassKind.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/TextProperty.h"
 #include "game/world/Tile.h"

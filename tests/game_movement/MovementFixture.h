@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/objects/Collidable.h"
-#include "game/world/Tile.h"
 #include "game/sim/TileCollider.h"
 #include "game/sim/TileMovement.h"
+#include "game/world/Tile.h"
 #include "game/world/World.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 
 #include "app/StateId.h"
 #include "game/objects/EnemyTypeTable.h"
-#include "game/sim/Game.h"
 #include "game/objects/Player.h"
+#include "game/sim/Game.h"
 #include "game/world/Tile.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"

@@ -4,9 +4,9 @@
 
 #include "app/ResourceIds.h"
 #include "game/objects/ItemKind.h"
+#include "game/objects/Weapon.h"
 #include "game/world/ItemProperty.h"
 #include "game/world/TileFlags.h"
-#include "game/objects/Weapon.h"
 
 #include <algorithm>
 #include <string>

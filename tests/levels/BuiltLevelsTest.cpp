@@ -1,10 +1,10 @@
 // The 18 levels of the built level archive, loaded as the game loads them.
 
 #include "game/objects/Enemy.h"
+#include "game/objects/Scenery.h"
 #include "game/world/ItemProperty.h"
 #include "game/world/LevelCheck.h"
 #include "game/world/LevelLoader.h"
-#include "game/objects/Scenery.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"
 

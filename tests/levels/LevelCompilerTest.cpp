@@ -6,8 +6,8 @@
 #include "levelc/LevelSourceError.h"
 
 #include "game/objects/Enemy.h"
-#include "game/world/LevelLoader.h"
 #include "game/objects/Scenery.h"
+#include "game/world/LevelLoader.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/World.h"
 

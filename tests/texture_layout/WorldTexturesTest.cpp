@@ -5,9 +5,9 @@
 #include "BuiltTextures.h"
 
 #include "game/objects/Animation.h"
-#include "game/world/Floor.h"
 #include "game/objects/Item.h"
 #include "game/objects/ItemKind.h"
+#include "game/world/Floor.h"
 #include "game/world/Tile.h"
 #include "game/world/TileAppearance.h"
 #include "game/world/TileFlags.h"

@@ -1,9 +1,9 @@
 #include "LevelFixture.h"
 
 #include "game/objects/Enemy.h"
+#include "game/objects/Scenery.h"
 #include "game/world/ItemProperty.h"
 #include "game/world/LevelLoader.h"
-#include "game/objects/Scenery.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/TextProperty.h"
 #include "game/world/World.h"

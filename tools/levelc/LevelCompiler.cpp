@@ -4,10 +4,10 @@
 
 #include "game/objects/EnemyTypeTable.h"
 #include "game/objects/ItemKind.h"
-#include "game/world/LevelCheck.h"
 #include "game/objects/LiftTypeTable.h"
 #include "game/objects/Player.h"
 #include "game/objects/SceneryTypeTable.h"
+#include "game/world/LevelCheck.h"
 #include "game/world/Tile.h"
 #include "game/world/TileFlags.h"
 

@@ -1,8 +1,8 @@
 #include "levelc/LevelVerifier.h"
 
+#include "game/objects/Scenery.h"
 #include "game/world/LevelCheck.h"
 #include "game/world/LevelLoader.h"
-#include "game/objects/Scenery.h"
 #include "game/world/World.h"
 
 #include "app/VrenkException.h"

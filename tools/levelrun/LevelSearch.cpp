@@ -1,9 +1,9 @@
 #include "levelrun/LevelSearch.h"
 
 #include "app/KeyBinding.h"
-#include "game/sim/Game.h"
 #include "game/objects/ItemKind.h"
 #include "game/objects/Player.h"
+#include "game/sim/Game.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"

@@ -1,6 +1,5 @@
 #include "levelrun/WayMap.h"
 
-#include "game/objects/PassKind.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"

@@ -2,10 +2,8 @@
 
 #include <cstdint>
 
-struct Tile;
-
-// The blocking class of a tile, as the tile passes hand it to
-// Collidable::IsBlocking.
+// How a tile lets objects through, as the tile passes hand it to
+// Collidable::IsBlocking (the tiles give theirs with GetPassKind).
 enum PassKind : std::int32_t {
     PassFree = 0,
     PassSolid = 1,            // IsTileSolid
@@ -16,6 +14,3 @@ enum PassKind : std::int32_t {
     PassPlatform = 6,         // tile 19: can be jumped through from below
     PassSolidFromBelow = 7,   // tile 20
 };
-
-// The pass kind of a tile: solid first, then flag 0x10, then by id.
-PassKind GetPassKind(const Tile& tile);

@@ -6,8 +6,8 @@
 #include "app/GameWindow.h"
 #include "game/effects/EffectPresets.h"
 #include "game/effects/EffectSpawner.h"
-#include "game/objects/Lift.h"
 #include "game/effects/ParticleSystem.h"
+#include "game/objects/Lift.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 

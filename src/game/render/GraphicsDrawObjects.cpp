@@ -5,10 +5,10 @@
 #include "app/GameWindow.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
-#include "game/render/BlurEffect.h"
 #include "game/objects/Enemy.h"
 #include "game/objects/Object.h"
 #include "game/objects/Player.h"
+#include "game/render/BlurEffect.h"
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>

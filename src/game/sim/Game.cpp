@@ -7,10 +7,10 @@
 #include "app/StateId.h"
 #include "app/Title.h"
 #include "game/GameAppServices.h"
+#include "game/objects/Player.h"
 #include "game/sim/GameServices.h"
 #include "game/world/LevelCheck.h"
 #include "game/world/LevelLoader.h"
-#include "game/objects/Player.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Surface.h"
+#include "game/objects/Scenery.h"
 #include "game/sim/GamePhase.h"
 #include "game/sim/PlayerInput.h"
-#include "game/objects/Scenery.h"
 #include "game/sim/TileCollider.h"
 
 #include <SFML/System/Clock.hpp>

@@ -2,15 +2,15 @@
 
 #include "app/ProfileStore.h"
 #include "app/ResourceIds.h"
-#include "game/world/FrameProperty.h"
-#include "game/sim/GameServices.h"
-#include "game/world/ItemProperty.h"
 #include "game/objects/Player.h"
+#include "game/sim/GameServices.h"
+#include "game/sim/TileOverlap.h"
+#include "game/world/FrameProperty.h"
+#include "game/world/ItemProperty.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/TextProperty.h"
 #include "game/world/TileAppearance.h"
 #include "game/world/TileFlags.h"
-#include "game/sim/TileOverlap.h"
 #include "game/world/World.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "game/sim/Game.h"
 
 #include "app/ResourceIds.h"
-#include "game/sim/GameServices.h"
 #include "game/objects/Player.h"
+#include "game/sim/GameServices.h"
 #include "game/world/World.h"
 
 void Game::ControlPlayer(const PlayerInput& input)

@@ -2,14 +2,14 @@
 
 #include "app/ResourceIds.h"
 #include "game/objects/Animation.h"
-#include "game/world/FrameProperty.h"
-#include "game/sim/GameServices.h"
 #include "game/objects/ItemKind.h"
-#include "game/world/MultiProperty.h"
 #include "game/objects/Player.h"
+#include "game/sim/GameServices.h"
+#include "game/sim/TileMovement.h"
+#include "game/world/FrameProperty.h"
+#include "game/world/MultiProperty.h"
 #include "game/world/TileAppearance.h"
 #include "game/world/TileFlags.h"
-#include "game/sim/TileMovement.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"
 

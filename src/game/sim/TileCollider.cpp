@@ -2,7 +2,6 @@
 
 #include "game/objects/Collidable.h"
 #include "game/objects/Lift.h"
-#include "game/objects/PassKind.h"
 #include "game/world/Tile.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/objects/PassKind.h"
+
 #include <cstdint>
 
 struct Tile;
@@ -31,3 +33,7 @@ std::uint32_t GetTileFlags(std::uint32_t id);
 // Whether the tile stops objects like a wall (fading and power-up blocks by
 // their frame).
 bool IsTileSolid(const Tile& tile);
+
+// The blocking class of a tile, which the tile passes hand to
+// Collidable::IsBlocking: solid first, then flag 0x10, then by id.
+PassKind GetPassKind(const Tile& tile);

@@ -3,8 +3,8 @@
 #include "game/objects/Enemy.h"
 #include "game/objects/Item.h"
 #include "game/objects/Lift.h"
-#include "game/world/Tilemap.h"
 #include "game/objects/Weapon.h"
+#include "game/world/Tilemap.h"
 
 #include <list>
 #include <vector>
