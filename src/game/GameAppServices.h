@@ -3,7 +3,9 @@
 #include "game/sim/GameServices.h"
 
 // The game's services in the running program: the application's window,
-// renderer, audio and profiles.
+// renderer, audio and profiles. This is where the game joins the
+// application; the Game made over a window (Game::Game(GameWindow&, bool))
+// gets its services here too.
 class GameAppServices final : public GameServices {
 public:
     bool HasDisplay() const override;
@@ -39,4 +41,9 @@ public:
     void ToggleInterface() override;
     void BeginPlay(int backgroundIndex) override;
     ProfileStore& Profiles() override;
+    SceneSeen DrawScene(const Scene& scene) override;
+    void DrawOverlay(sf::Uint8 alpha) override;
+    void DrawHud(const PlayerStats& stats) override;
+    void DrawMapOverview(const Tilemap& tilemap) override;
+    void DrawTitle(const Title& title) override;
 };

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class ResourceManager;
 class Tilemap;
 class Weapon;
 struct Floor;
+struct PlayerStats;
+struct Scene;
+struct SceneSeen;
 struct Tile;
 
 namespace sf {
@@ -104,6 +108,14 @@ public:
     // Drops all particles, popup texts and lift systems.
     void ClearEffects();
 
+    // --- One frame of a level (GraphicsDrawScene.cpp) -----------------------
+
+    // The background, the scenery, the play field with its particles and
+    // the glow, in the layer views; sets timeSlowed for the frame.
+    SceneSeen DrawScene(const Scene& scene);
+    // The head-up display over the current view, while showInterface is set.
+    void DrawHud(const PlayerStats& stats);
+
     // --- Tiles, floors and objects -----------------------------------------
 
     void DrawTile(const Tilemap& tilemap, bool blend, unsigned x, unsigned y);
@@ -157,4 +169,9 @@ public:
 private:
     // backgroundIndex, or 0 when it names no background.
     std::size_t BackgroundSlot() const;
+    // The tiles in view and then the glowing ones among them; gives the
+    // centre of the lava tile in view nearest to the listener, if any.
+    std::optional<sf::Vector2f> DrawSceneTiles(const Tilemap& map, const std::optional<sf::Vector2f>& listener);
+    // A floor, as opaque as the tile it lies in.
+    void DrawSceneFloor(const Tilemap& map, const Floor& floor);
 };

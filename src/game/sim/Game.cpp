@@ -6,7 +6,6 @@
 #include "app/ResourceIds.h"
 #include "app/StateId.h"
 #include "app/Title.h"
-#include "game/GameAppServices.h"
 #include "game/objects/Player.h"
 #include "game/sim/GameServices.h"
 #include "game/world/LevelCheck.h"
@@ -42,8 +41,8 @@ const char* const GameOverText = "\nYou have lost all your lives.\n\nEnter...  T
 
 }  // namespace
 
-Game::Game(GameWindow& window, bool backdrop)
-    : ownServices_(std::make_unique<GameAppServices>()), services_(ownServices_.get()), window_(&window)
+Game::Game(GameWindow& window, bool backdrop, std::unique_ptr<GameServices> services)
+    : ownServices_(std::move(services)), services_(ownServices_.get()), window_(&window)
 {
     Construct(backdrop);
 }

@@ -17,7 +17,6 @@
 
 class Collidable;
 class Enemy;
-struct Floor;
 class GameServices;
 class GameWindow;
 class Player;
@@ -41,8 +40,11 @@ public:
     static constexpr std::int32_t StartCounter = -100;
 
     // A playing game for the current profile, or an empty backdrop game,
-    // over the application's services.
+    // over the application's services (made where the game joins the
+    // application: GameAppServices.cpp).
     Game(GameWindow& window, bool backdrop);
+    // The same over the given services, which the game keeps.
+    Game(GameWindow& window, bool backdrop, std::unique_ptr<GameServices> services);
     // The same over the given services (not owned) and without a window:
     // the simulation runs, nothing is drawn.
     Game(bool backdrop, GameServices& services);
@@ -83,8 +85,6 @@ public:
     void UpdateAudio();
     void UpdateCamera();
     sf::Uint8 GetFadeAlpha() const;
-    void DrawTiles();
-    void DrawFloor(Floor& floor);
 
     // Player control and firing.
     void ControlPlayer(const PlayerInput& input);

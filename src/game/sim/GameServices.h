@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/KeyBinding.h"
+#include "game/world/Scene.h"
 
+#include <SFML/Config.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
@@ -13,12 +15,14 @@ class Lift;
 class Player;
 class ProfileStore;
 class Tilemap;
+class Title;
+struct PlayerStats;
 
-// Everything the game screen asks of the program around it: sound and
-// music, particles and popup texts, the camera, the profiles, the window's
-// events and the held keys. The running program hands these on to the
-// application's services (GameAppServices); tests give a recording
-// stand-in, so that a level can be stepped without a window.
+// Everything the game screen asks of the program around it: drawing, sound
+// and music, particles and popup texts, the camera, the profiles, the
+// window's events and the held keys. The running program hands these on to
+// the renderer and the application's services (GameAppServices); tests give
+// a recording stand-in, so that a level can be stepped without a window.
 class GameServices {
 public:
     virtual ~GameServices();
@@ -76,4 +80,16 @@ public:
 
     // The profiles; the current profile is the one played.
     virtual ProfileStore& Profiles() = 0;
+
+    // Drawing one frame, in this order; without a display (see HasDisplay)
+    // nothing is drawn, and a stand-in need not draw at all.
+    // The level from its background up to the glow of the play field.
+    virtual SceneSeen DrawScene(const Scene& scene);
+    // A black layer of the given alpha over the view; nothing for 0.
+    virtual void DrawOverlay(sf::Uint8 alpha);
+    // The head-up display, while the interface is shown.
+    virtual void DrawHud(const PlayerStats& stats);
+    // The whole level at a twelfth of its size, in the middle of the window.
+    virtual void DrawMapOverview(const Tilemap& tilemap);
+    virtual void DrawTitle(const Title& title);
 };
