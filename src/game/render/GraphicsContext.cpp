@@ -18,15 +18,6 @@
 
 #include <cmath>
 
-const std::array<sf::Color, 7> TextColours = {{
-    sf::Color(255, 0, 130), sf::Color(30, 170, 130), sf::Color(50, 130, 220), sf::Color(0, 200, 0),
-    sf::Color(0, 0, 255), sf::Color(255, 0, 0), sf::Color(200, 255, 255),
-}};
-
-const std::array<sf::Color, 3> BackgroundColours = {{
-    sf::Color(150, 180, 250), sf::Color(120, 90, 80), sf::Color(60, 100, 70),
-}};
-
 const std::array<float, 4> LayerParallax = {{0.3f, 0.5f, 1.0f, 0.0f}};
 
 namespace {

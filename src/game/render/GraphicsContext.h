@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/render/ColorTables.h"
 #include "game/world/TilePos.h"
 
 #include <boost/ptr_container/ptr_map.hpp>
@@ -44,10 +45,12 @@ namespace sfxt {
 class TextBox;
 }
 
-// Colours of the popup texts, by the colour argument of DrawOutlinedText.
-extern const std::array<sf::Color, 7> TextColours;
-// The plain background colour of each of the three level backgrounds.
-extern const std::array<sf::Color, 3> BackgroundColours;
+// Colours of the popup texts, by the colour argument of DrawOutlinedText
+// (the colour table's popup colours).
+inline const std::array<sf::Color, 7>& TextColours = PopupColors;
+// The plain background colour of each of the three level backgrounds (the
+// colour table's world backgrounds).
+inline const std::array<sf::Color, 3>& BackgroundColours = WorldBackgroundColors;
 // How far each layer scrolls with the camera.
 extern const std::array<float, 4> LayerParallax;
 
