@@ -8,6 +8,7 @@
 
 #include <SFML/Config.hpp>
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -53,6 +54,11 @@ inline const std::array<sf::Color, 7>& TextColours = PopupColors;
 inline const std::array<sf::Color, 3>& BackgroundColours = WorldBackgroundColors;
 // How far each layer scrolls with the camera.
 extern const std::array<float, 4> LayerParallax;
+// Cut from the player texture and drawn over the player: the mark of a
+// fresh hurt, and the overlay of each power-up mode (by PlayerStats'
+// power-up mode; mode 0 has none).
+extern const sf::IntRect HurtMarkRect;
+extern const std::array<sf::IntRect, 4> PowerUpOverlayRects;
 
 // The renderer of the game scene. It owns the font, the camera with the
 // four layer offsets (0 far background, 1 background scenery, 2 the play

@@ -16,6 +16,14 @@
 #include <algorithm>
 #include <cmath>
 
+const sf::IntRect HurtMarkRect(0, 128, 13, 12);
+const std::array<sf::IntRect, 4> PowerUpOverlayRects = {{
+    sf::IntRect(),
+    sf::IntRect(0, 172, 24, 32),  // invulnerability
+    sf::IntRect(0, 204, 24, 32),  // time distortion
+    sf::IntRect(0, 140, 24, 32),  // jetpack
+}};
+
 namespace {
 
 // The origin at the middle of the sprite's local size, on whole pixels.
@@ -125,7 +133,7 @@ void GraphicsContext::DrawPlayer(const Player& player, int counter)
 
     const std::int32_t t = player.hurtTimer;
     if (t < 0 && !player.spawnProtection) {
-        sf::Sprite mark(texture, sf::IntRect(0, 128, 13, 12));
+        sf::Sprite mark(texture, HurtMarkRect);
         const float facing = player.facingRight ? 1.f : 0.f;
         mark.setPosition(position.x + 2 * facing - 1, position.y - player.GetSize().y / 2 + 6);
         mark.setColor(sf::Color(255, 255, 255, ToAlpha((-255 * t) / 100)));
@@ -144,14 +152,12 @@ void GraphicsContext::DrawFlame(const Player& player, int counter)
     sf::IntRect extra;
     switch (player.stats.powerUpMode) {
     case PlayerStats::Invulnerability:
-        overlay = sf::IntRect(0, 172, 24, 32);
+    case PlayerStats::Jetpack:
+        overlay = PowerUpOverlayRects[player.stats.powerUpMode];
         break;
     case PlayerStats::TimeDistortion:
-        overlay = sf::IntRect(0, 204, 24, 32);
+        overlay = PowerUpOverlayRects[player.stats.powerUpMode];
         extra = player.GetFlameRect(static_cast<std::uint32_t>(counter));
-        break;
-    case PlayerStats::Jetpack:
-        overlay = sf::IntRect(0, 140, 24, 32);
         break;
     default:
         return;

@@ -21,17 +21,28 @@ sf::Text* MakeText(const sf::Font& font, sf::Color colour)
 
 }  // namespace
 
+// The icons lie side by side, 33 pixels apart.
+const std::array<sf::IntRect, Hud::SlotCount> Hud::IconRects = [] {
+    std::array<sf::IntRect, SlotCount> rects;
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        rects[i] = sf::IntRect(33 * static_cast<int>(i), 104, 33, 33);
+    return rects;
+}();
+const sf::IntRect Hud::PanelRect(0, 137, 106, 39);
+const sf::IntRect Hud::HeartsPanelRect(96, 137, 106, 39);
+const sf::IntRect Hud::HeartRect(202, 137, 14, 27);
+
 Hud::Hud(GameWindow& gameWindow, const sf::Texture& menuTexture, const sf::Font& gameFont)
     : window(&gameWindow),
       texture(&menuTexture),
       font(&gameFont),
       texts(),
-      panel(menuTexture, sf::IntRect(0, 137, 106, 39)),
-      heartsPanel(menuTexture, sf::IntRect(96, 137, 106, 39)),
-      heart(menuTexture, sf::IntRect(202, 137, 14, 27))
+      panel(menuTexture, PanelRect),
+      heartsPanel(menuTexture, HeartsPanelRect),
+      heart(menuTexture, HeartRect)
 {
     for (std::size_t i = 0; i < SlotCount; ++i)
-        icons[i] = sf::Sprite(menuTexture, sf::IntRect(33 * static_cast<int>(i), 104, 33, 33));
+        icons[i] = sf::Sprite(menuTexture, IconRects[i]);
     texts[0] = MakeText(gameFont, sf::Color(255, 210, 0));
     texts[1] = MakeText(gameFont, sf::Color(255, 0, 130));
     texts[2] = MakeText(gameFont, sf::Color(0, 130, 240));

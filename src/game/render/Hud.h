@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 
@@ -29,6 +30,13 @@ public:
     static constexpr std::size_t SlotPowerUp = 5;  // plus the power-up mode
     static constexpr std::size_t SlotHeart = 9;
     static constexpr std::size_t SlotCount = 10;
+
+    // What the display cuts from the menu texture: the icon of each slot,
+    // the background of a counter, that of the hearts, and one heart.
+    static const std::array<sf::IntRect, SlotCount> IconRects;
+    static const sf::IntRect PanelRect;
+    static const sf::IntRect HeartsPanelRect;
+    static const sf::IntRect HeartRect;
 
     Hud(GameWindow& gameWindow, const sf::Texture& menuTexture, const sf::Font& gameFont);
     ~Hud();
