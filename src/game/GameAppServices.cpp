@@ -184,6 +184,11 @@ void GameAppServices::ResetCamera(float x, float y)
     App().graphics->ResetCamera(x, y);
 }
 
+sf::Vector2f GameAppServices::GetViewCentre() const
+{
+    return App().window->window.getView().getCenter();
+}
+
 void GameAppServices::ToggleInterface()
 {
     GraphicsContext& graphics = *App().graphics;

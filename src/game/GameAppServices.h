@@ -38,6 +38,7 @@ public:
     void UpdateEffects() override;
     void UpdateCamera(float x, float y, float mapWidth, float mapHeight) override;
     void ResetCamera(float x, float y) override;
+    sf::Vector2f GetViewCentre() const override;
     void ToggleInterface() override;
     void BeginPlay(int backgroundIndex) override;
     ProfileStore& Profiles() override;

@@ -1,7 +1,6 @@
 #include "game/sim/Game.h"
 
 #include "app/GameLogicError.h"
-#include "app/GameWindow.h"
 #include "app/ProfileStore.h"
 #include "app/ResourceIds.h"
 #include "app/StateId.h"
@@ -329,7 +328,7 @@ void Game::Pause()
 {
     phase_ = PhasePaused;
     if (window_)
-        savedViewCentre_ = window_->window.getView().getCenter();
+        savedViewCentre_ = services_->GetViewCentre();
     services_->PauseMusic();
 }
 

@@ -2,6 +2,11 @@
 
 GameServices::~GameServices() = default;
 
+sf::Vector2f GameServices::GetViewCentre() const
+{
+    return sf::Vector2f();
+}
+
 SceneSeen GameServices::DrawScene(const Scene&)
 {
     return SceneSeen();

@@ -4,6 +4,7 @@
 #include "game/world/Scene.h"
 
 #include <SFML/Config.hpp>
+#include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
@@ -74,6 +75,8 @@ public:
     // Follows the player and fades the sign text a little.
     virtual void UpdateCamera(float x, float y, float mapWidth, float mapHeight) = 0;
     virtual void ResetCamera(float x, float y) = 0;
+    // The centre of the window's current view; (0, 0) without a display.
+    virtual sf::Vector2f GetViewCentre() const;
     virtual void ToggleInterface() = 0;
     // Switches the renderer to play mode and gives it the level's background.
     virtual void BeginPlay(int backgroundIndex) = 0;
