@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/PlayerStats.h"
+#include "game/objects/PlayerStats.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,9 @@
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
-#include "game/GraphicsContext.h"
+#include "app/Title.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
 #include "sfxt/TextBox.h"
 
 #include <SFML/Audio/Listener.hpp>
@@ -20,6 +22,8 @@ Application& App()
 }
 
 }  // namespace
+
+Game::Game(GameWindow& window, bool backdrop) : Game(window, backdrop, std::make_unique<GameAppServices>()) {}
 
 bool GameAppServices::HasDisplay() const
 {
@@ -180,6 +184,11 @@ void GameAppServices::ResetCamera(float x, float y)
     App().graphics->ResetCamera(x, y);
 }
 
+sf::Vector2f GameAppServices::GetViewCentre() const
+{
+    return App().window->window.getView().getCenter();
+}
+
 void GameAppServices::ToggleInterface()
 {
     GraphicsContext& graphics = *App().graphics;
@@ -197,4 +206,29 @@ void GameAppServices::BeginPlay(int backgroundIndex)
 ProfileStore& GameAppServices::Profiles()
 {
     return *App().profiles;
+}
+
+SceneSeen GameAppServices::DrawScene(const Scene& scene)
+{
+    return App().graphics->DrawScene(scene);
+}
+
+void GameAppServices::DrawOverlay(sf::Uint8 alpha)
+{
+    App().graphics->DrawOverlay(alpha);
+}
+
+void GameAppServices::DrawHud(const PlayerStats& stats)
+{
+    App().graphics->DrawHud(stats);
+}
+
+void GameAppServices::DrawMapOverview(const Tilemap& tilemap)
+{
+    App().graphics->DrawMapOverview(tilemap);
+}
+
+void GameAppServices::DrawTitle(const Title& title)
+{
+    App().graphics->window->window.draw(title);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "game/GameServices.h"
+#include "game/sim/GameServices.h"
 
 // The game's services in the running program: the application's window,
-// renderer, audio and profiles.
+// renderer, audio and profiles. This is where the game joins the
+// application; the Game made over a window (Game::Game(GameWindow&, bool))
+// gets its services here too.
 class GameAppServices final : public GameServices {
 public:
     bool HasDisplay() const override;
@@ -36,7 +38,13 @@ public:
     void UpdateEffects() override;
     void UpdateCamera(float x, float y, float mapWidth, float mapHeight) override;
     void ResetCamera(float x, float y) override;
+    sf::Vector2f GetViewCentre() const override;
     void ToggleInterface() override;
     void BeginPlay(int backgroundIndex) override;
     ProfileStore& Profiles() override;
+    SceneSeen DrawScene(const Scene& scene) override;
+    void DrawOverlay(sf::Uint8 alpha) override;
+    void DrawHud(const PlayerStats& stats) override;
+    void DrawMapOverview(const Tilemap& tilemap) override;
+    void DrawTitle(const Title& title) override;
 };

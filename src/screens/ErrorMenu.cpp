@@ -6,7 +6,7 @@
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ResourceManager.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "sfxt/TextPlacement.h"
 
 #include <SFML/Window/Mouse.hpp>

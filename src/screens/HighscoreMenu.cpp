@@ -7,7 +7,7 @@
 #include "app/InputHandler.h"
 #include "app/ProfileStore.h"
 #include "app/ResourceManager.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "sfxt/NumberText.h"
 #include "sfxt/TextPlacement.h"
 

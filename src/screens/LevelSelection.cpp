@@ -4,7 +4,7 @@
 #include "app/AudioManager.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "screens/MainMenu.h"
 #include "sfxt/NumberText.h"
 #include "sfxt/TextButtonStyle.h"
@@ -90,17 +90,17 @@ bool LevelSelection::PollEvent(sf::Event& event)
 
 int LevelSelection::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (PollEvent(event)) {
-        if (event.type == sf::Event::Closed)
-            return StateQuit;
-        if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
-            const int result = HandleClick(MenuClickPoint(event.mouseButton));
-            if (result != StateStay)
-                return result;
-        }
-    }
+    return PollMenuEvents(
+        title, [this](sf::Event& event) { return PollEvent(event); },
+        [this](const sf::Event& event) { return HandleEvent(event); });
+}
+
+StateId LevelSelection::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
+        return HandleClick(MenuClickPoint(event.mouseButton));
     return StateStay;
 }
 

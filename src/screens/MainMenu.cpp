@@ -6,7 +6,7 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
 #include "app/StateId.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Window/Mouse.hpp>
@@ -60,18 +60,21 @@ bool MainMenu::PollEvent(sf::Event& event)
 
 int MainMenu::Update()
 {
-    title.Update();
-    sf::Event event;
-    while (PollEvent(event)) {
-        if (event.type == sf::Event::Closed)
-            return StateQuit;
-        if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
-            continue;
-        const sf::Vector2f point = MenuClickPoint(event.mouseButton);
-        for (auto& entry : buttons)
-            if (MenuButtonHit(entry.second.sprite, point))
-                return ResultOf(entry.first);
-    }
+    return PollMenuEvents(
+        title, [this](sf::Event& event) { return PollEvent(event); },
+        [this](const sf::Event& event) { return HandleEvent(event); });
+}
+
+StateId MainMenu::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type != sf::Event::MouseButtonPressed || event.mouseButton.button != sf::Mouse::Left)
+        return StateStay;
+    const sf::Vector2f point = MenuClickPoint(event.mouseButton);
+    for (auto& entry : buttons)
+        if (MenuButtonHit(entry.second.sprite, point))
+            return ResultOf(entry.first);
     return StateStay;
 }
 

@@ -34,5 +34,9 @@ public:
 protected:
     // Where the events come from: the input window's queue.
     virtual bool PollEvent(sf::Event& event);
+
+private:
+    // One event of the step; StateStay lets polling go on.
+    StateId HandleEvent(const sf::Event& event);
 };
 

@@ -5,7 +5,7 @@
 #include "app/InputHandler.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include <SFML/Window/Mouse.hpp>
 

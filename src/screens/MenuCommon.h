@@ -44,17 +44,32 @@ sf::Vector2f MenuClickPoint(const sf::Event::MouseButtonEvent& press);
 // The mouse cursor's pixel, mapped the same way.
 sf::Vector2f MenuMousePoint();
 
-// One step of a menu: its heading moves, then the window's events are drained
-// through the handler until one of them names the next state.
-template <typename Handler>
-int PollMenuEvents(Title& title, Handler handle)
+// A handler's answer that ends this step's polling without leaving the
+// menu: the events still queued wait for the next step.
+constexpr int MenuStopPolling = -1;
+
+// One step of a menu: its heading moves, then the events that poll gives are
+// drained through the handler until one of them names the next state (or
+// MenuStopPolling, which gives StateStay).
+template <typename Poll, typename Handler>
+int PollMenuEvents(Title& title, Poll poll, Handler handle)
 {
     title.Update();
     sf::Event event;
-    while (MenuInputWindow().pollEvent(event)) {
+    while (poll(event)) {
         const int next = handle(event);
+        if (next == MenuStopPolling)
+            return StateStay;
         if (next != StateStay)
             return next;
     }
     return StateStay;
+}
+
+// The same over the window's events.
+template <typename Handler>
+int PollMenuEvents(Title& title, Handler handle)
+{
+    return PollMenuEvents(
+        title, [](sf::Event& event) { return MenuInputWindow().pollEvent(event); }, handle);
 }

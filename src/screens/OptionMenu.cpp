@@ -173,17 +173,24 @@ sf::Vector2i OptionMenu::MousePosition()
 
 int OptionMenu::Update()
 {
-    title.Update();
+    // The first left press ends the step's polling; the click is taken where
+    // the cursor is now, and events queued after it wait for the next step.
     bool leftPressed = false;
-    sf::Event event;
-    while (!leftPressed && PollEvent(event)) {
-        if (event.type == sf::Event::Closed)
-            return StateQuit;
-        if (event.type == sf::Event::KeyPressed)
-            HandleKey(event.key.code);
-        else if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
-            leftPressed = true;
-    }
+    const int next = PollMenuEvents(
+        title, [this](sf::Event& event) { return PollEvent(event); },
+        [this, &leftPressed](const sf::Event& event) -> int {
+            if (event.type == sf::Event::Closed)
+                return StateQuit;
+            if (event.type == sf::Event::KeyPressed) {
+                HandleKey(event.key.code);
+            } else if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
+                leftPressed = true;
+                return MenuStopPolling;
+            }
+            return StateStay;
+        });
+    if (next != StateStay)
+        return next;
     sf::RenderWindow& input = MenuInputWindow();
     const sf::Vector2f point = input.mapPixelToCoords(MousePosition(), input.getView());
     return HandleClick(leftPressed, point.x, point.y);

@@ -5,8 +5,8 @@
 #include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
-#include "game/Game.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
 
 #include <SFML/Window/Mouse.hpp>
 

@@ -74,21 +74,21 @@ bool ProfileSelection::PollEvent(sf::Event& event)
 
 int ProfileSelection::Update()
 {
-    title.Update();
     ++blinkCounter;
     entryField.blinkCounter = blinkCounter;
-    sf::Event event;
-    while (PollEvent(event)) {
-        if (event.type == sf::Event::Closed)
-            return StateQuit;
-        if (event.type == sf::Event::TextEntered) {
-            HandleTextEntered(event.text.unicode);
-        } else if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left) {
-            const int result = HandleClick(MenuClickPoint(event.mouseButton));
-            if (result != StateStay)
-                return result;
-        }
-    }
+    return PollMenuEvents(
+        title, [this](sf::Event& event) { return PollEvent(event); },
+        [this](const sf::Event& event) { return HandleEvent(event); });
+}
+
+StateId ProfileSelection::HandleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return StateQuit;
+    if (event.type == sf::Event::TextEntered)
+        HandleTextEntered(event.text.unicode);
+    else if (event.type == sf::Event::MouseButtonPressed && event.mouseButton.button == sf::Mouse::Left)
+        return HandleClick(MenuClickPoint(event.mouseButton));
     return StateStay;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StateId.h"
 #include "app/Surface.h"
 #include "app/Title.h"
 #include "sfxt/Button.h"
@@ -52,6 +53,8 @@ protected:
     virtual bool PollEvent(sf::Event& event);
 
 private:
+    // One event of the step; StateStay lets polling go on.
+    StateId HandleEvent(const sf::Event& event);
     // The result of a left click; StateStay lets polling go on.
     int HandleClick(sf::Vector2f point);
 };

@@ -8,7 +8,7 @@
 #include "app/ProfileStore.h"
 #include "app/ResourceException.h"
 #include "app/Surface.h"
-#include "game/Game.h"
+#include "game/sim/Game.h"
 #include "screens/ErrorMenu.h"
 #include "screens/LevelSelection.h"
 #include "screens/MainMenu.h"

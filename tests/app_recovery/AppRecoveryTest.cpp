@@ -8,8 +8,8 @@
 #include "app/GameWindow.h"
 #include "app/ResourceException.h"
 #include "app/Surface.h"
-#include "game/Game.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
 #include "screens/CreditsMenu.h"
 #include "screens/ErrorMenu.h"
 

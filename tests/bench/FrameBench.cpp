@@ -9,10 +9,10 @@
 #include "app/OptionSlot.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
-#include "game/Game.h"
-#include "game/GraphicsContext.h"
-#include "game/Player.h"
-#include "game/World.h"
+#include "game/objects/Player.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
+#include "game/world/World.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Texture.hpp>

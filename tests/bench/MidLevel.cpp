@@ -1,6 +1,6 @@
 #include "bench/MidLevel.h"
 
-#include "game/Game.h"
+#include "game/sim/Game.h"
 #include "levelrun/ReplayRun.h"
 
 namespace bench {

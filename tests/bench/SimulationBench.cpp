@@ -7,8 +7,8 @@
 #include "app/ResourceFile.h"
 #include "foxp/Archive.h"
 #include "foxp/TwistedStream.h"
-#include "game/Game.h"
-#include "game/World.h"
+#include "game/sim/Game.h"
+#include "game/world/World.h"
 #include "levelrun/ReplayRun.h"
 
 #include <benchmark/benchmark.h>

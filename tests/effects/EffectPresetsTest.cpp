@@ -1,5 +1,5 @@
-#include "game/EffectPresets.h"
-#include "game/ParticleList.h"
+#include "game/effects/EffectPresets.h"
+#include "game/effects/ParticleList.h"
 #include "kest/RandomEngine.h"
 
 #include <gtest/gtest.h>

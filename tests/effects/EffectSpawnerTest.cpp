@@ -1,7 +1,7 @@
-#include "game/EffectSpawner.h"
-#include "game/Lift.h"
-#include "game/Player.h"
-#include "game/Weapon.h"
+#include "game/effects/EffectSpawner.h"
+#include "game/objects/Lift.h"
+#include "game/objects/Player.h"
+#include "game/objects/Weapon.h"
 #include "kest/RandomEngine.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The table of fixed-function entry points, looked up by name.
 #include "app/ResourceException.h"
-#include "game/FixedFunctionGl.h"
+#include "game/effects/FixedFunctionGl.h"
 
 #include <gtest/gtest.h>
 

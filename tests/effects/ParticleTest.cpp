@@ -1,4 +1,4 @@
-#include "game/ParticleList.h"
+#include "game/effects/ParticleList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/GameWindow.h"
 #include "app/ResourceManager.h"
-#include "game/BlurEffect.h"
+#include "game/render/BlurEffect.h"
 #include "support/TempDataDir.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>

@@ -2,10 +2,10 @@
 
 #include "app/GameWindow.h"
 #include "app/ResourceManager.h"
-#include "game/GraphicsContext.h"
-#include "game/Lift.h"
-#include "game/ParticleSystem.h"
-#include "game/Weapon.h"
+#include "game/effects/ParticleSystem.h"
+#include "game/objects/Lift.h"
+#include "game/objects/Weapon.h"
+#include "game/render/GraphicsContext.h"
 #include "kest/RandomEngine.h"
 #include "support/TempDataDir.h"
 

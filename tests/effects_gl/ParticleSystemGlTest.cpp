@@ -1,7 +1,7 @@
 #include "GlState.h"
 
 #include "app/GameWindow.h"
-#include "game/ParticleSystem.h"
+#include "game/effects/ParticleSystem.h"
 #include "support/TempDataDir.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>

@@ -1,5 +1,5 @@
-#include "game/Animation.h"
-#include "game/AnimationTables.h"
+#include "game/objects/Animation.h"
+#include "game/objects/AnimationTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "game/Collidable.h"
-#include "game/TileOverlap.h"
+#include "game/objects/Collidable.h"
+#include "game/sim/TileOverlap.h"
 
 #include <gtest/gtest.h>
 

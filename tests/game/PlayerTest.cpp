@@ -1,6 +1,6 @@
-#include "game/LiftCarrier.h"
-#include "game/Player.h"
-#include "game/PowerUpDuration.h"
+#include "game/objects/LiftCarrier.h"
+#include "game/objects/Player.h"
+#include "game/objects/PowerUpDuration.h"
 
 #include <gtest/gtest.h>
 

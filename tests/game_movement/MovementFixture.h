@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/Collidable.h"
-#include "game/Tile.h"
-#include "game/TileCollider.h"
-#include "game/TileMovement.h"
-#include "game/World.h"
+#include "game/objects/Collidable.h"
+#include "game/sim/TileCollider.h"
+#include "game/sim/TileMovement.h"
+#include "game/world/Tile.h"
+#include "game/world/World.h"
 
 #include <gtest/gtest.h>
 

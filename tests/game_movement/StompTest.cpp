@@ -1,7 +1,7 @@
-#include "game/Enemy.h"
-#include "game/Player.h"
-#include "game/PlayerStats.h"
-#include "game/TileMovement.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Player.h"
+#include "game/objects/PlayerStats.h"
+#include "game/sim/TileMovement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "game/AnimationTables.h"
-#include "game/Enemy.h"
+#include "game/objects/AnimationTables.h"
+#include "game/objects/Enemy.h"
 #include "kest/RandomEngine.h"
 
 #include <gtest/gtest.h>

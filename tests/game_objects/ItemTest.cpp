@@ -1,4 +1,4 @@
-#include "game/Item.h"
+#include "game/objects/Item.h"
 #include "kest/RandomEngine.h"
 
 #include <gtest/gtest.h>

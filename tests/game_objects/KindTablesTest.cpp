@@ -1,9 +1,9 @@
-#include "game/AnimationTables.h"
-#include "game/EnemyTypeTable.h"
-#include "game/LiftTypeTable.h"
-#include "game/SceneryTypeTable.h"
-#include "game/WeaponKind.h"
-#include "game/WeaponTypeTable.h"
+#include "game/objects/AnimationTables.h"
+#include "game/objects/EnemyTypeTable.h"
+#include "game/objects/LiftTypeTable.h"
+#include "game/objects/SceneryTypeTable.h"
+#include "game/objects/WeaponKind.h"
+#include "game/objects/WeaponTypeTable.h"
 
 #include <gtest/gtest.h>
 

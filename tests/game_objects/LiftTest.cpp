@@ -1,4 +1,4 @@
-#include "game/Lift.h"
+#include "game/objects/Lift.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "game/AnimationTables.h"
-#include "game/Scenery.h"
+#include "game/objects/AnimationTables.h"
+#include "game/objects/Scenery.h"
 
 #include <gtest/gtest.h>
 

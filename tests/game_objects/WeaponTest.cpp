@@ -1,4 +1,4 @@
-#include "game/Weapon.h"
+#include "game/objects/Weapon.h"
 #include "kest/RandomEngine.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
-#include "game/GameServices.h"
+#include "game/sim/GameServices.h"
 
 #include <cstdint>
 #include <deque>

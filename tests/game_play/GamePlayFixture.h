@@ -3,11 +3,11 @@
 #include "FakeServices.h"
 
 #include "app/StateId.h"
-#include "game/EnemyTypeTable.h"
-#include "game/Game.h"
-#include "game/Player.h"
-#include "game/Tile.h"
-#include "game/World.h"
+#include "game/objects/EnemyTypeTable.h"
+#include "game/objects/Player.h"
+#include "game/sim/Game.h"
+#include "game/world/Tile.h"
+#include "game/world/World.h"
 #include "kest/RandomEngine.h"
 #include "support/TempDataDir.h"
 

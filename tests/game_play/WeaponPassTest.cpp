@@ -3,10 +3,10 @@
 #include "GamePlayFixture.h"
 
 #include "app/ResourceIds.h"
-#include "game/ItemKind.h"
-#include "game/ItemProperty.h"
-#include "game/TileFlags.h"
-#include "game/Weapon.h"
+#include "game/objects/ItemKind.h"
+#include "game/objects/Weapon.h"
+#include "game/world/ItemProperty.h"
+#include "game/world/TileFlags.h"
 
 #include <algorithm>
 #include <string>

@@ -1,13 +1,13 @@
 #include "GamePlayFixture.h"
 
 #include "app/ResourceIds.h"
-#include "game/FrameProperty.h"
-#include "game/ItemKind.h"
-#include "game/ItemProperty.h"
-#include "game/TargetProperty.h"
-#include "game/TileAppearance.h"
-#include "game/TileFlags.h"
-#include "game/TextProperty.h"
+#include "game/world/FrameProperty.h"
+#include "game/objects/ItemKind.h"
+#include "game/world/ItemProperty.h"
+#include "game/world/TargetProperty.h"
+#include "game/world/TileAppearance.h"
+#include "game/world/TileFlags.h"
+#include "game/world/TextProperty.h"
 
 #include <algorithm>
 #include <array>

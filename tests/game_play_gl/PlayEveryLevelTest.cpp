@@ -6,7 +6,7 @@
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
-#include "game/Game.h"
+#include "game/sim/Game.h"
 #include "app/Surface.h"
 
 #include "support/TempDataDir.h"

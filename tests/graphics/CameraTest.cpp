@@ -1,6 +1,6 @@
 // The camera's arithmetic: the dead zone, the clamping to the map and the
 // layer offsets. No window is needed.
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include <gtest/gtest.h>
 

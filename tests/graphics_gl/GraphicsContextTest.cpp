@@ -1,19 +1,22 @@
 // The renderer over the built archives in a real (Xvfb) window: views,
 // screen tests, popup texts, tiles, floors, objects, the head-up display and
 // the sign text. Pictures are checked by reading the window's pixels back.
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 
 #include "app/GameWindow.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
-#include "game/BlurEffect.h"
-#include "game/Enemy.h"
-#include "game/Floor.h"
-#include "game/Hud.h"
-#include "game/Object.h"
-#include "game/Player.h"
-#include "game/Tile.h"
-#include "game/Tilemap.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Object.h"
+#include "game/objects/Player.h"
+#include "game/objects/Scenery.h"
+#include "game/render/BlurEffect.h"
+#include "game/render/Hud.h"
+#include "game/world/Floor.h"
+#include "game/world/Scene.h"
+#include "game/world/Tile.h"
+#include "game/world/Tilemap.h"
+#include "game/world/World.h"
 #include "sfxt/TextBox.h"
 
 #include "support/TempDataDir.h"
@@ -27,6 +30,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -546,6 +550,35 @@ TEST_F(GraphicsTest, MapOverviewShowsTheLevelSmallAndRestoresTheView)
     Tilemap empty;
     empty.Resize(0, 0);
     EXPECT_THROW(gc->DrawMapOverview(empty), std::out_of_range);
+}
+
+// The lava sound comes from the lava tile in view nearest to the listener;
+// tiles outside the view are not heard, and without a listener none is.
+TEST_F(GraphicsTest, SceneGivesTheNearestLavaInViewToItsListener)
+{
+    World world;
+    world.tilemap.Resize(40, 25);
+    // In view: columns 0 to 29 and rows 0 to 22 of the 1024 x 768 window.
+    for (const sf::Vector2i at : {sf::Vector2i(3, 3), sf::Vector2i(10, 3), sf::Vector2i(35, 3)})
+        world.tilemap.At(at.x, at.y).id = 212;
+    const std::vector<Scenery> none;
+    ::Scene frame;
+    frame.world = &world;
+    frame.backgroundScenery = &none;
+    frame.foregroundScenery = &none;
+
+    struct Case {
+        sf::Vector2f listener;
+        sf::Vector2f lava;
+    };
+    for (const Case& c : {Case{{0, 0}, {126, 126}}, Case{{400, 100}, {378, 126}}, Case{{1300, 126}, {378, 126}}}) {
+        frame.lavaListener = c.listener;
+        const SceneSeen seen = gc->DrawScene(frame);
+        ASSERT_TRUE(seen.nearestLava) << c.listener.x;
+        EXPECT_EQ(*seen.nearestLava, c.lava) << c.listener.x;
+    }
+    frame.lavaListener.reset();
+    EXPECT_FALSE(gc->DrawScene(frame).nearestLava);
 }
 
 TEST_F(GraphicsTest, HudPlacesCountersUnderEachOtherOnBothSides)

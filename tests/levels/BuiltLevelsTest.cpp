@@ -1,12 +1,12 @@
 // The 18 levels of the built level archive, loaded as the game loads them.
 
-#include "game/Enemy.h"
-#include "game/ItemProperty.h"
-#include "game/LevelCheck.h"
-#include "game/LevelLoader.h"
-#include "game/Scenery.h"
-#include "game/TileFlags.h"
-#include "game/World.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Scenery.h"
+#include "game/world/ItemProperty.h"
+#include "game/world/LevelCheck.h"
+#include "game/world/LevelLoader.h"
+#include "game/world/TileFlags.h"
+#include "game/world/World.h"
 
 #include "app/StateId.h"
 #include "app/VrenkException.h"

@@ -5,11 +5,11 @@
 #include "levelc/LevelSource.h"
 #include "levelc/LevelSourceError.h"
 
-#include "game/Enemy.h"
-#include "game/LevelLoader.h"
-#include "game/Scenery.h"
-#include "game/TargetProperty.h"
-#include "game/World.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Scenery.h"
+#include "game/world/LevelLoader.h"
+#include "game/world/TargetProperty.h"
+#include "game/world/World.h"
 
 #include "app/ArchivePasswords.h"
 #include "foxpack/ArchiveWriter.h"

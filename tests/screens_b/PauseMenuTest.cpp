@@ -3,8 +3,8 @@
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
-#include "game/Game.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
+#include "game/sim/Game.h"
 #include "screens/PauseMenu.h"
 
 #include <SFML/Graphics/View.hpp>

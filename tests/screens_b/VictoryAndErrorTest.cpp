@@ -4,7 +4,7 @@
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
 #include "app/ResourceManager.h"
-#include "game/GraphicsContext.h"
+#include "game/render/GraphicsContext.h"
 #include "screens/ErrorMenu.h"
 #include "screens/VictoryMenu.h"
 #include "sfxt/ButtonStyle.h"

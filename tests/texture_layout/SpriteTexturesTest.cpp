@@ -1,24 +1,27 @@
 // The sprites: every rect that the player, the enemies, lifts, weapons, items
-// and scenery give for any frame of their animations, and every rect that the
-// widgets, the head-up display and the menus cut from the menu texture.
+// and scenery give for any frame of their animations, the marks that the
+// renderer draws over the player, and every rect that the widgets, the
+// head-up display and the menus cut from the menu texture.
 
 #include "BuiltTextures.h"
 
-#include "game/Animation.h"
-#include "game/AnimationTables.h"
-#include "game/Enemy.h"
-#include "game/EnemyTypeTable.h"
-#include "game/Item.h"
-#include "game/ItemKind.h"
-#include "game/Lift.h"
-#include "game/LiftTypeTable.h"
-#include "game/MoveState.h"
-#include "game/Player.h"
-#include "game/PlayerStats.h"
-#include "game/Scenery.h"
-#include "game/SceneryTypeTable.h"
-#include "game/Weapon.h"
-#include "game/WeaponTypeTable.h"
+#include "game/objects/Animation.h"
+#include "game/objects/AnimationTables.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/EnemyTypeTable.h"
+#include "game/objects/Item.h"
+#include "game/objects/ItemKind.h"
+#include "game/objects/Lift.h"
+#include "game/objects/LiftTypeTable.h"
+#include "game/objects/MoveState.h"
+#include "game/objects/Player.h"
+#include "game/objects/PlayerStats.h"
+#include "game/objects/Scenery.h"
+#include "game/objects/SceneryTypeTable.h"
+#include "game/objects/Weapon.h"
+#include "game/objects/WeaponTypeTable.h"
+#include "game/render/GraphicsContext.h"
+#include "game/render/Hud.h"
 #include "sfxt/ButtonStyle.h"
 #include "sfxt/TextButtonStyle.h"
 
@@ -81,14 +84,6 @@ const PlayerSituation PlayerSituations[] = {
      [](Player& p, std::uint32_t ticks) { p.hurtTimer = static_cast<std::int32_t>(ticks) + 1; }},
 };
 
-// Drawn over and beside the body; the renderer cuts them from the player texture.
-const NamedRect PlayerMarks[] = {
-    {"hurt mark", {0, 128, 13, 12}},
-    {"jetpack overlay", {0, 140, 24, 32}},
-    {"invulnerability overlay", {0, 172, 24, 32}},
-    {"time distortion overlay", {0, 204, 24, 32}},
-};
-
 TEST(TextureLayout, PlayerHoldsEveryPoseFrameOverlayAndFlame)
 {
     RectWalk player(TexturePlayer);
@@ -101,8 +96,10 @@ TEST(TextureLayout, PlayerHoldsEveryPoseFrameOverlayAndFlame)
                        std::string("Player::GetTextureRect ") + situation.name + ", ticks " + Text(ticks));
         }
     }
-    for (const NamedRect& mark : PlayerMarks)
-        player.Add(mark.rect, mark.name);
+    // Drawn over the body.
+    player.Add(HurtMarkRect, "HurtMarkRect");
+    for (std::uint32_t mode = PlayerStats::Invulnerability; mode <= PlayerStats::Jetpack; ++mode)
+        player.Add(PowerUpOverlayRects[mode], "PowerUpOverlayRects " + Text(mode));
     for (bool facingRight : {true, false}) {
         Player body{PlayerStats()};
         body.facingRight = facingRight;
@@ -203,23 +200,9 @@ TEST(TextureLayout, SceneryKindsShareNoPaintedPixels)
         }
 }
 
-// What the screens and the head-up display cut from the menu texture
-// besides the button styles.
+// What the screens cut from the menu texture besides the button styles.
 const NamedRect MenuPictures[] = {
     {"loading bar", {125, 80, 200, 24}},
-    {"coins icon", {0, 104, 33, 33}},
-    {"lives icon", {33, 104, 33, 33}},
-    {"score icon", {66, 104, 33, 33}},
-    {"rockets icon", {99, 104, 33, 33}},
-    {"rolling bombs icon", {132, 104, 33, 33}},
-    {"mines icon", {165, 104, 33, 33}},
-    {"invulnerability icon", {198, 104, 33, 33}},
-    {"time distortion icon", {231, 104, 33, 33}},
-    {"jetpack icon", {264, 104, 33, 33}},
-    {"hearts icon", {297, 104, 33, 33}},
-    {"counter panel", {0, 137, 106, 39}},
-    {"hearts panel", {96, 137, 106, 39}},
-    {"heart", {202, 137, 14, 27}},
     {"title frame", {0, 538, 335, 78}},
 };
 
@@ -230,6 +213,11 @@ TEST(TextureLayout, MenuHoldsEveryButtonPlatePanelAndTheTitleFrame)
         menu.Add(GetTextButtonRect(style), "GetTextButtonRect style " + Text(style));
     for (ButtonStyle style = 0; style < ButtonStyleCount; ++style)
         menu.Add(GetButtonRect(style), "GetButtonRect style " + Text(style));
+    for (std::size_t slot = 0; slot < Hud::SlotCount; ++slot)
+        menu.Add(Hud::IconRects[slot], "Hud::IconRects " + Text(static_cast<std::int64_t>(slot)));
+    menu.Add(Hud::PanelRect, "Hud::PanelRect");
+    menu.Add(Hud::HeartsPanelRect, "Hud::HeartsPanelRect");
+    menu.Add(Hud::HeartRect, "Hud::HeartRect");
     for (const NamedRect& picture : MenuPictures)
         menu.Add(picture.rect, picture.name);
     menu.ExpectAllInsideAndPainted();

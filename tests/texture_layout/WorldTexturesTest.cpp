@@ -4,13 +4,13 @@
 
 #include "BuiltTextures.h"
 
-#include "game/Animation.h"
-#include "game/Floor.h"
-#include "game/Item.h"
-#include "game/ItemKind.h"
-#include "game/Tile.h"
-#include "game/TileAppearance.h"
-#include "game/TileFlags.h"
+#include "game/objects/Animation.h"
+#include "game/objects/Item.h"
+#include "game/objects/ItemKind.h"
+#include "game/world/Floor.h"
+#include "game/world/Tile.h"
+#include "game/world/TileAppearance.h"
+#include "game/world/TileFlags.h"
 
 #include <gtest/gtest.h>
 

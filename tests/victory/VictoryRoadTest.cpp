@@ -11,9 +11,9 @@
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
 #include "app/Surface.h"
-#include "game/Game.h"
-#include "game/Player.h"
-#include "game/World.h"
+#include "game/objects/Player.h"
+#include "game/sim/Game.h"
+#include "game/world/World.h"
 #include "screens/HighscoreMenu.h"
 #include "screens/VictoryMenu.h"
 

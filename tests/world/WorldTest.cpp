@@ -1,9 +1,9 @@
-#include "game/Enemy.h"
-#include "game/FrameProperty.h"
-#include "game/LevelCheck.h"
-#include "game/TargetProperty.h"
-#include "game/TileFlags.h"
-#include "game/World.h"
+#include "game/objects/Enemy.h"
+#include "game/world/FrameProperty.h"
+#include "game/world/LevelCheck.h"
+#include "game/world/TargetProperty.h"
+#include "game/world/TileFlags.h"
+#include "game/world/World.h"
 
 #include "app/GameLogicError.h"
 

@@ -2,14 +2,14 @@
 
 #include "levelc/LevelSourceError.h"
 
-#include "game/EnemyTypeTable.h"
-#include "game/ItemKind.h"
-#include "game/LevelCheck.h"
-#include "game/LiftTypeTable.h"
-#include "game/Player.h"
-#include "game/SceneryTypeTable.h"
-#include "game/Tile.h"
-#include "game/TileFlags.h"
+#include "game/objects/EnemyTypeTable.h"
+#include "game/objects/ItemKind.h"
+#include "game/objects/LiftTypeTable.h"
+#include "game/objects/Player.h"
+#include "game/objects/SceneryTypeTable.h"
+#include "game/world/LevelCheck.h"
+#include "game/world/Tile.h"
+#include "game/world/TileFlags.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 #include "levelc/LevelVerifier.h"
 
-#include "game/LevelCheck.h"
-#include "game/LevelLoader.h"
-#include "game/Scenery.h"
-#include "game/World.h"
+#include "game/objects/Scenery.h"
+#include "game/world/LevelCheck.h"
+#include "game/world/LevelLoader.h"
+#include "game/world/World.h"
 
 #include "app/VrenkException.h"
 

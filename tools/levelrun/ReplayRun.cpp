@@ -1,7 +1,7 @@
 #include "levelrun/ReplayRun.h"
 
 #include "app/ProfileStore.h"
-#include "game/Game.h"
+#include "game/sim/Game.h"
 #include "kest/RandomEngine.h"
 
 namespace replay {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GamePhase.h"
+#include "game/sim/GamePhase.h"
 #include "levelrun/Replay.h"
 #include "levelrun/ReplayServices.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/KeyBinding.h"
 #include "app/ProfileStore.h"
-#include "game/GameServices.h"
+#include "game/sim/GameServices.h"
 #include "levelrun/Replay.h"
 
 #include <deque>

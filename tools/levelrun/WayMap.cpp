@@ -1,9 +1,8 @@
 #include "levelrun/WayMap.h"
 
-#include "game/PassKind.h"
-#include "game/TargetProperty.h"
-#include "game/TileFlags.h"
-#include "game/World.h"
+#include "game/world/TargetProperty.h"
+#include "game/world/TileFlags.h"
+#include "game/world/World.h"
 
 #include <boost/rational.hpp>
 

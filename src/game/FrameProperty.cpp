@@ -1,5 +1,0 @@
-#include "game/FrameProperty.h"
-
-void FrameProperty::Write(t4::token_container&) const {}
-
-void FrameProperty::Read(t4::token_container&) {}

@@ -1,3 +1,0 @@
-#include "game/GameServices.h"
-
-GameServices::~GameServices() = default;

@@ -1,3 +1,0 @@
-#include "game/Object.h"
-
-Object::~Object() = default;

@@ -1,3 +1,0 @@
-#include "game/TileProperty.h"
-
-TileProperty::~TileProperty() = default;

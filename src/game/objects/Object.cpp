@@ -1,0 +1,3 @@
+#include "game/objects/Object.h"
+
+Object::~Object() = default;

@@ -1,0 +1,3 @@
+#include "game/world/TileProperty.h"
+
+TileProperty::~TileProperty() = default;
