@@ -9,12 +9,12 @@
 
 #include "app/GameLogicError.h"
 #include "app/ResourceException.h"
-#include "game/LevelCheck.h"
-#include "game/LevelLoader.h"
-#include "game/Scenery.h"
-#include "game/TileFlags.h"
-#include "game/TileProperty.h"
-#include "game/World.h"
+#include "game/world/LevelCheck.h"
+#include "game/world/LevelLoader.h"
+#include "game/objects/Scenery.h"
+#include "game/world/TileFlags.h"
+#include "game/world/TileProperty.h"
+#include "game/world/World.h"
 #include "t4/io/ChecksumChain.h"
 #include "t4/io/token_container.h"
 
