@@ -254,4 +254,33 @@ TEST(LevelCheckTest, ChecksInOrder)
     }
 }
 
+// A warp must lead inside the ring of the outer two tiles that becomes the
+// border: in it the player would stand in the map's solid edge and be pushed
+// off the map.
+TEST(LevelCheckTest, RefusesAWarpIntoTheBorder)
+{
+    const struct {
+        TilePos target;
+        bool passes;
+    } cases[] = {{{2, 2}, true}, {{3, 3}, true}, {{1, 3}, false}, {{3, 4}, false}, {{0, 0}, false}};
+    for (const auto& c : cases) {
+        World world;
+        world.tilemap.Resize(6, 6);
+        SetTile(world.tilemap, 2, 2, 6);
+        SetTile(world.tilemap, 3, 2, 7);
+        SetTile(world.tilemap, 2, 1, 8);
+        world.tilemap.At(2, 1).GetTargetProperty().targets = {c.target};
+        if (c.passes) {
+            EXPECT_NO_THROW(CheckLevel(world)) << c.target.x << ", " << c.target.y;
+            continue;
+        }
+        try {
+            CheckLevel(world);
+            ADD_FAILURE() << c.target.x << ", " << c.target.y;
+        } catch (const GameLogicError& e) {
+            EXPECT_EQ(e.GetMessage(), "A warp leads into the border.");
+        }
+    }
+}
+
 }  // namespace

@@ -87,14 +87,21 @@ void Tilemap::InitBorder()
     for (std::int32_t x = 0; x < columns; ++x)
         for (std::int32_t y = 0; y < rows; ++y) {
             Tile& tile = At(x, y);
-            const bool border = x < 2 || x >= columns - 2 || y < 2 || y >= rows - 2;
-            if (border) {
+            if (InBorderRing(x, y)) {
                 if (!(GetTileFlags(tile.id) & TileFlag::BorderAllowed))
                     MakeEmpty(tile, BorderBlockId);
             } else if (tile.id == BorderBlockId) {
                 MakeEmpty(tile, 0);
             }
         }
+}
+
+bool Tilemap::InBorderRing(std::int32_t x, std::int32_t y) const
+{
+    constexpr std::int32_t width = 2;
+    const std::int32_t columns = static_cast<std::int32_t>(Columns());
+    const std::int32_t rows = static_cast<std::int32_t>(Rows());
+    return x < width || x >= columns - width || y < width || y >= rows - width;
 }
 
 const Tilemap::EnemySet& Tilemap::GetLinkedEnemies(std::int32_t x, std::int32_t y) const

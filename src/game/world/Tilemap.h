@@ -53,6 +53,9 @@ public:
     // Turns the outer two tiles into border blocks (unless their tile is
     // allowed on the border) and border blocks inside into empty tiles.
     void InitBorder();
+    // Whether (x, y) lies in the ring of the outer two tiles that becomes
+    // the border.
+    bool InBorderRing(std::int32_t x, std::int32_t y) const;
 
     // The enemies that the tile at (x, y) wakes; empty when there are none.
     const EnemySet& GetLinkedEnemies(std::int32_t x, std::int32_t y) const;
