@@ -1,7 +1,8 @@
 // The built sounds and music as a player meets them: every piece and effect
 // sits on zero, the effects share one loudness, the jingles hand back to the
-// level music without a pause, and the two sounds that the game starts again
-// while they last (jetpack, lava) do so without an audible seam.
+// level music without a pause, the looped pieces run through their wrap,
+// and the two sounds that the game starts again while they last (jetpack,
+// lava) do so without an audible seam.
 #include "BuiltArchive.h"
 
 #include "soundcheck/SoundMeasure.h"
@@ -105,7 +106,25 @@ TEST_F(SoundContentTest, RepeatedSoundsRestartUnheard)
         EXPECT_LT(seam.edgeDb, -50.0);
         // The end runs into the start at the same level...
         EXPECT_LT(std::fabs(seam.stepDb), 3.0);
-        // ...through a lull of the sound's own, where the short wait goes unheard.
+        // ...through a lull of the sound's own, where the short wait goes unheard:
+        // both ends stay quiet for longer than the wait.
         EXPECT_LT(seam.dipDb, -6.0);
+        soundcheck::Edges edges = soundcheck::MeasureEdges(clip, soundcheck::EffectEdgeSeconds);
+        EXPECT_LT(edges.headDb, -10.0);
+        EXPECT_LT(edges.tailDb, -10.0);
+    }
+}
+
+TEST_F(SoundContentTest, LoopedMusicRunsThroughItsWrap)
+{
+    // The level pieces, the victory piece and the menu piece play over and
+    // over: their end flows into their start at the piece's own level, with
+    // no fade or hole where they wrap.
+    for (const char* name : {"Forest1", "Forest2", "Forest3", "Forest4", "Volcano1", "Volcano2", "Volcano3",
+                             "Volcano4", "Lab1", "Lab2", "Lab3", "Lab4", "Victory", "Menu"}) {
+        SCOPED_TRACE(name);
+        soundcheck::Edges edges = soundcheck::MeasureEdges(Music(name), soundcheck::MusicEdgeSeconds);
+        EXPECT_GT(edges.headDb, -6.0);
+        EXPECT_GT(edges.tailDb, -6.0);
     }
 }

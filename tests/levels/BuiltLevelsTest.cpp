@@ -80,6 +80,24 @@ TEST_F(BuiltLevelsTest, BackdropLevelsFitTheMenusAndHaveASolidRing)
     }
 }
 
+TEST_F(BuiltLevelsTest, NoSlopeRestsOnASlope)
+{
+    // A slope's foot is a whole tile wide: resting on another slope it would
+    // leave that slope's open triangle showing under it, as sky.
+    const std::uint32_t slope = TileFlag::RisingSlope | TileFlag::FallingSlope;
+    for (int w = 0; w <= 3; ++w)
+        for (int l = 1; l <= (w == 0 ? 6 : 4); ++l) {
+            LoadedLevel level;
+            Load(w, l, level);
+            const Tilemap& map = level.world.tilemap;
+            for (std::uint32_t x = 0; x < map.Columns(); ++x)
+                for (std::uint32_t y = 0; y + 1 < map.Rows(); ++y)
+                    EXPECT_FALSE((GetTileFlags(map.AtOrEmpty(x, y).id) & slope) &&
+                                 (GetTileFlags(map.AtOrEmpty(x, y + 1).id) & slope))
+                        << Name(w, l) << ": the slope at column " << x << ", row " << y;
+        }
+}
+
 TEST_F(BuiltLevelsTest, PlayingLevelsPassTheChecksAndStartOnAFloor)
 {
     std::set<std::uint32_t> ids;

@@ -1,7 +1,8 @@
 // The playing levels as a player sees them while their recorded runs play:
 // the background scenery stands on the ground behind the play, glowing
 // background pieces are never covered by tiles, and every sign's text fits
-// its box as written and stays clear of the tiles around it.
+// its box as written and stays clear of the tiles around it. Behind the
+// menus, every piece of scenery of the backdrop levels stands on the ground.
 //
 // The camera is followed as the renderer follows the player (a dead zone of
 // 100 by 200 pixels in the 1024 by 768 window, clamped to the map), and the
@@ -179,10 +180,10 @@ std::string FirstTileIn(const Tilemap& map, sf::FloatRect r, Test test)
     return std::string();
 }
 
-std::string Describe(const Scenery& piece)
+std::string Describe(const Scenery& piece, const char* layer = "background")
 {
     std::ostringstream out;
-    out << "background kind " << piece.kind << " at (" << piece.x << ", " << piece.y << ")";
+    out << layer << " kind " << piece.kind << " at (" << piece.x << ", " << piece.y << ")";
     return out.str();
 }
 
@@ -201,6 +202,33 @@ constexpr float Float = 6;
 // How near the player a background piece shows while it has to stand: 320
 // pixels to either side, most of the window's width.
 constexpr float Near = 320;
+
+// What is wrong with a piece of scenery of the kind shown with its centre at
+// `at`: a platform, wall or cliff hides a part of it, or its foot ends above
+// the ground under it (at a quarter, half and three quarters of its width:
+// the highest gap counts). Empty when it stands as it should.
+std::string PlacementFault(const Tilemap& map, std::int32_t kind, sf::Vector2f at)
+{
+    const sf::IntRect rect = SceneryTypeTable::Get(kind).textureRect;
+    const float w = static_cast<float>(rect.width);
+    const float h = static_cast<float>(rect.height);
+    const float sink = std::min(Sink, h / 4);
+    const float left = at.x - w / 2;
+    const float bottom = at.y + h / 2;
+    const std::string cover = FirstTileIn(map, {left + 2, bottom - h + 2, w - 4, h - 2 - sink}, IsTerrain);
+    if (!cover.empty())
+        return "is partly hidden by " + cover;
+    float gap = -sink;
+    for (const float x : {left + w / 4, at.x, left + 3 * w / 4}) {
+        float ground = bottom - sink;
+        while (ground < static_cast<float>(map.Rows()) * TileSize && !IsTerrain(IdAt(map, x, ground)))
+            ground = (std::floor(ground / TileSize) + 1) * TileSize;
+        gap = std::max(gap, std::floor(ground / TileSize) * TileSize - bottom);
+    }
+    if (gap > Float)
+        return "its foot ends " + std::to_string(static_cast<int>(gap)) + " px above the ground";
+    return std::string();
+}
 
 class LevelView : public ::testing::TestWithParam<Level> {
 protected:
@@ -227,31 +255,8 @@ TEST_P(LevelView, BackgroundSceneryStandsOnTheGround)
 {
     const Tilemap& map = level.world.tilemap;
     for (const Scenery& piece : level.background) {
-        const sf::IntRect rect = SceneryTypeTable::Get(piece.kind).textureRect;
-        const float w = static_cast<float>(rect.width);
-        const float h = static_cast<float>(rect.height);
-        const float sink = std::min(Sink, h / 4);
         // What is wrong with the piece as it shows with the camera of step i.
-        auto fault = [&](std::size_t i) -> std::string {
-            const sf::Vector2f at = ShownAt(piece, level.views[i]);
-            const float left = at.x - w / 2;
-            const float bottom = at.y + h / 2;
-            const std::string cover = FirstTileIn(map, {left + 2, bottom - h + 2, w - 4, h - 2 - sink}, IsTerrain);
-            if (!cover.empty())
-                return "is partly hidden by " + cover;
-            // The ground under its foot at a quarter, half and three
-            // quarters of its width: the highest gap counts.
-            float gap = -sink;
-            for (const float x : {left + w / 4, at.x, left + 3 * w / 4}) {
-                float ground = bottom - sink;
-                while (ground < static_cast<float>(map.Rows()) * TileSize && !IsTerrain(IdAt(map, x, ground)))
-                    ground = (std::floor(ground / TileSize) + 1) * TileSize;
-                gap = std::max(gap, std::floor(ground / TileSize) * TileSize - bottom);
-            }
-            if (gap > Float)
-                return "its foot ends " + std::to_string(static_cast<int>(gap)) + " px above the ground";
-            return std::string();
-        };
+        auto fault = [&](std::size_t i) { return PlacementFault(map, piece.kind, ShownAt(piece, level.views[i])); };
         // The steps at which it shows near the player; the nearest one when
         // it never does.
         auto distance = [&](std::size_t i) { return std::abs(ShownAt(piece, level.views[i]).x - level.player[i].x); };
@@ -397,6 +402,36 @@ TEST_P(LevelView, SignsFitTheirBox)
                 EXPECT_TRUE(cover.empty()) << where << ": the line \"" << lines[k] << "\" runs over " << cover;
             }
         }
+}
+
+// Behind a menu the camera stays on the map's centre, so every piece of
+// scenery, in front of the play or behind it, is seen at one place: there
+// it stands on the ground, with nothing hiding a part of it.
+TEST(BackdropView, ScenerySitsOnTheGround)
+{
+    testsupport::TempDataDir dir;
+    ASSERT_GE(dir.CopyBuiltArchives(), 1);
+    for (std::uint16_t l = 1; l <= 6; ++l) {
+        const Level backdrop{0, l};
+        World world;
+        std::vector<Scenery> foreground, background;
+        short backgroundIndex = -1;
+        LevelLoader loader(&world, &foreground, &background, &backgroundIndex);
+        ASSERT_NO_THROW(loader.Load(backdrop.world, backdrop.level)) << Name(backdrop);
+        const Tilemap& map = world.tilemap;
+        const sf::Vector2f view(Round(static_cast<float>(map.Columns()) * TileSize / 2 - ViewWidth / 2),
+                                Round(static_cast<float>(map.Rows()) * TileSize / 2 - ViewHeight / 2));
+        for (const Scenery& piece : foreground) {
+            const std::string problem = PlacementFault(map, piece.kind, piece.GetPosition());
+            EXPECT_TRUE(problem.empty()) << Name(backdrop) << ": " << Describe(piece, "foreground") << " " << problem;
+        }
+        for (const Scenery& piece : background) {
+            const sf::Vector2f at = ShownAt(piece, view);
+            const std::string problem = PlacementFault(map, piece.kind, at);
+            EXPECT_TRUE(problem.empty()) << Name(backdrop) << ": " << Describe(piece) << ", seen at (" << at.x << ", "
+                                         << at.y << "), " << problem;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayingLevels, LevelView,

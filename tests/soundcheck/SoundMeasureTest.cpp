@@ -76,6 +76,24 @@ TEST(SoundMeasureTest, OffsetSilenceAndSeam)
     soundcheck::Seam lull = soundcheck::MeasureSeam(Make(1.0, 1, [](double t) { return Sine(t, 1.0) * Sine(t, 440.0); }));
     EXPECT_LT(lull.dipDb, -20.0);
     EXPECT_LT(lull.edgeDb, -60.0);
+
+    // The level at either end against the whole: the loop holds it, the lull
+    // is quiet at both ends, a fade-out only at its tail.
+    struct EdgeCase {
+        const char* name;
+        std::function<double(double)> f;
+        double headDb, tailDb;
+    };
+    const EdgeCase edgeCases[] = {
+        {"loop", [](double t) { return Sine(t, 100.0); }, 0.0, 0.0},
+        {"lull", [](double t) { return Sine(t, 0.5) * Sine(t, 440.0); }, -11.9, -11.9},
+        {"fade-out", [](double t) { return std::min(1.0, (1.0 - t) / 0.2) * Sine(t, 440.0); }, 0.6, -10.2}};
+    for (const EdgeCase& c : edgeCases) {
+        SCOPED_TRACE(c.name);
+        soundcheck::Edges edges = soundcheck::MeasureEdges(Make(1.0, 1, c.f), 0.1);
+        EXPECT_NEAR(edges.headDb, c.headDb, 0.5);
+        EXPECT_NEAR(edges.tailDb, c.tailDb, 0.5);
+    }
 }
 
 TEST(SoundMeasureTest, SpectrumTempoAndKey)

@@ -223,4 +223,28 @@ TEST(TextureLayout, MenuHoldsEveryButtonPlatePanelAndTheTitleFrame)
     menu.ExpectAllInsideAndPainted();
 }
 
+// The two coin counters of the head-up display stand one above the other:
+// their icons must tell them apart at a glance, by shape, not only by detail.
+// Of the pixels that either icon covers, at least a third are covered by one
+// of them alone.
+TEST(TextureLayout, HudCoinCountersHaveIconsOfUnlikeShape)
+{
+    const layouttest::BuiltTexture& texture = layouttest::GetBuiltTexture(TextureMenu);
+    ASSERT_TRUE(texture.loaded) << texture.error;
+    const sf::IntRect coins = Hud::IconRects[0];
+    const sf::IntRect total = Hud::IconRects[2];
+    auto covered = [&](const sf::IntRect& icon, int x, int y) {
+        return texture.image.getPixel(static_cast<unsigned>(icon.left + x), static_cast<unsigned>(icon.top + y)).a >= 128;
+    };
+    int either = 0, one = 0;
+    for (int y = 0; y < coins.height; ++y)
+        for (int x = 0; x < coins.width; ++x) {
+            const bool a = covered(coins, x, y);
+            const bool b = covered(total, x, y);
+            either += a || b;
+            one += a != b;
+        }
+    EXPECT_GE(3 * one, either) << one << " of " << either << " pixels differ";
+}
+
 }  // namespace

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -155,6 +157,32 @@ TEST(TextureLayout, BackgroundsAreWholeOpaquePictures)
         EXPECT_TRUE(IsOpaque(texture));
         EXPECT_GT(texture.image.getSize().x, 0u) << texture.file;
         EXPECT_GT(texture.image.getSize().y, 0u) << texture.file;
+    }
+}
+
+// A background is drawn smoothed and repeating from the window's top to its
+// bottom, so each edge of the screen takes in a little of the picture's other
+// edge: its top and bottom rows must be alike, column by column, or a line in
+// the other edge's colour runs along the screen.
+TEST(TextureLayout, BackgroundsMeetThemselvesAcrossTheTopAndBottom)
+{
+    for (TextureId id : {TextureBackground1, TextureBackground2, TextureBackground3}) {
+        const BuiltTexture& texture = GetBuiltTexture(id);
+        ASSERT_TRUE(texture.loaded) << texture.error;
+        const sf::Vector2u size = texture.image.getSize();
+        int worst = 0;
+        unsigned worstColumn = 0;
+        for (unsigned x = 0; x < size.x; ++x) {
+            const sf::Color top = texture.image.getPixel(x, 0);
+            const sf::Color bottom = texture.image.getPixel(x, size.y - 1);
+            const int apart = std::max({std::abs(top.r - bottom.r), std::abs(top.g - bottom.g),
+                                        std::abs(top.b - bottom.b)});
+            if (apart > worst) {
+                worst = apart;
+                worstColumn = x;
+            }
+        }
+        EXPECT_LE(worst, 6) << texture.file << ": column " << worstColumn;
     }
 }
 

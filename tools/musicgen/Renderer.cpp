@@ -2,6 +2,7 @@
 
 #include "musicgen/Voice.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace musicgen {
@@ -37,8 +38,11 @@ StereoMix Renderer::Render(const Score& score, std::uint32_t seed)
     for (const NoteEvent& note : score.notes) {
         const InstrumentSpec& spec = GetInstrument(note.instrument);
         float frequency = 440.0f * std::pow(2.0f, static_cast<float>(note.midi - 69) / 12.0f);
-        // Notes are let go a little early so repeated notes stay apart.
-        float held = note.length * secondsPerBeat * 0.9f;
+        // Notes are let go a little early so repeated notes stay apart, by at
+        // most 50 ms: a long chord let go a tenth early left a hole before the
+        // next bar (and before the wrap of the loop).
+        float length = note.length * secondsPerBeat;
+        float held = length - std::min(0.1f * length, 0.05f);
         noteSeed = noteSeed * 1664525u + 1013904223u;
         std::vector<float> sound = Voice::Render(spec, Rate, frequency, held, note.velocity, noteSeed);
         float left, right;

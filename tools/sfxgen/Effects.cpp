@@ -506,8 +506,9 @@ Signal Enemy()
 Signal Jetpack()
 {
     // Six seconds of thrust once looped: a roar that pulses 16 times a second.
-    // The loop starts and ends in the quiet between two pulses, so when the
-    // game starts it again the short wait falls where the sound dips anyway.
+    // The loop starts and ends in the quiet between two pulses, and the thrust
+    // eases off over the pulse on either side of that point, so when the game
+    // starts it again the short wait falls into a lull, not into the roar.
     const float pulse = 16.0f;
     const float loop = 96.0f / pulse;
     const float fade = 0.25f;
@@ -529,6 +530,14 @@ Signal Jetpack()
         return flutter * drift * top.Process(0.8f * bp.Process(n) + 1.2f * lp.Process(n) + 0.25f * air.Process(n));
     });
     s.MakeLoop(fade);
+    // The lull: the thrust comes up over the first pulse and dies down over
+    // the last, quadratically, so the ends are quiet for longer than the wait.
+    const std::size_t lull = static_cast<std::size_t>(Rate / pulse);
+    for (std::size_t i = 0; i < lull; ++i) {
+        float x = static_cast<float>(i) / static_cast<float>(lull);
+        s[i] *= x * x;
+        s[s.Size() - 1 - i] *= x * x;
+    }
     return s;
 }
 

@@ -174,6 +174,15 @@ double Correlation(const std::vector<double>& a, const std::vector<double>& b)
     return saa > 0 && sbb > 0 ? sab / std::sqrt(saa * sbb) : 0.0;
 }
 
+// The mean square of `count` samples from `from`.
+double MeanSquare(const std::vector<float>& mono, std::size_t from, std::size_t count)
+{
+    double sum = 0.0;
+    for (std::size_t i = from; i < from + count; ++i)
+        sum += double(mono[i]) * mono[i];
+    return sum / static_cast<double>(std::max<std::size_t>(count, 1));
+}
+
 }  // namespace
 
 std::vector<float> Clip::Mono() const
@@ -287,19 +296,21 @@ Seam MeasureSeam(const Clip& clip)
     std::nth_element(steps.begin(), steps.begin() + static_cast<long>(steps.size() / 2), steps.end());
     double median = std::max(1e-9, double(steps[steps.size() / 2]));
     seam.jumpRatio = std::fabs(mono.back() - mono.front()) / median;
-    auto power = [&](std::size_t from, std::size_t count) {
-        double sum = 0.0;
-        for (std::size_t i = from; i < from + count; ++i)
-            sum += double(mono[i]) * mono[i];
-        return sum / static_cast<double>(std::max<std::size_t>(count, 1));
-    };
     std::size_t edge = std::min(mono.size() / 2, static_cast<std::size_t>(0.0125 * clip.rate));
     std::size_t side = std::min(mono.size() / 2, static_cast<std::size_t>(0.2 * clip.rate));
-    double whole = power(0, mono.size());
-    seam.dipDb = ToDb(0.5 * (power(0, edge) + power(mono.size() - edge, edge)) / whole);
-    seam.stepDb = ToDb(power(mono.size() - side, side) / std::max(power(0, side), 1e-20));
+    double whole = MeanSquare(mono, 0, mono.size());
+    seam.dipDb = ToDb(0.5 * (MeanSquare(mono, 0, edge) + MeanSquare(mono, mono.size() - edge, edge)) / whole);
+    seam.stepDb = ToDb(MeanSquare(mono, mono.size() - side, side) / std::max(MeanSquare(mono, 0, side), 1e-20));
     seam.restartsPerSecond = 1.0 / clip.Seconds();
     return seam;
+}
+
+Edges MeasureEdges(const Clip& clip, double seconds)
+{
+    std::vector<float> mono = clip.Mono();
+    std::size_t side = std::min(mono.size() / 2, static_cast<std::size_t>(seconds * clip.rate));
+    double whole = std::max(MeanSquare(mono, 0, mono.size()), 1e-20);
+    return {ToDb(MeanSquare(mono, 0, side) / whole), ToDb(MeanSquare(mono, mono.size() - side, side) / whole)};
 }
 
 std::vector<double> AverageSpectrum(const Clip& clip)

@@ -62,6 +62,21 @@ struct Seam {
 };
 Seam MeasureSeam(const Clip& clip);
 
+// The RMS of the first and of the last `seconds` against the RMS of the
+// whole, dB: how loud a sound is where it is left and where it is taken up
+// again. A looped piece runs through its wrap at its own level (both near 0);
+// a restarted sound hides the game's wait in a lull at both ends (both well
+// under 0).
+struct Edges {
+    double headDb;
+    double tailDb;
+};
+Edges MeasureEdges(const Clip& clip, double seconds);
+// The spans to measure them over: an effect's lull must hold the game's wait
+// of up to one step (25 ms); a piece's wrap is heard over a short phrase.
+constexpr double EffectEdgeSeconds = 0.03;
+constexpr double MusicEdgeSeconds = 0.15;
+
 // The power spectrum of the channel mix averaged over Hann windows of 8192
 // samples (half overlapping); bin k is k * rate / 8192 Hz.
 std::vector<double> AverageSpectrum(const Clip& clip);

@@ -3,10 +3,12 @@
 // pieces of music are. Folders are searched for .wav and .ogg files.
 //
 // Effects (mono): length, peak, offset, momentary loudness, the energy above
-// 10 kHz and, for every file, its seam (how it runs from its end into its start).
+// 10 kHz and, for every file, its seam (how it runs from its end into its start,
+// and how loud its first and last 30 ms are against the whole).
 // Music (stereo): length, rate, offset, integrated loudness, trailing silence,
 // tempo, key, the share of energy under 780 Hz and the 1-4 kHz band against
-// 250 Hz-1 kHz; then, for every two pieces of the same world (and the victory
+// 250 Hz-1 kHz, the seam's jump and how loud its first and last 150 ms are
+// against the whole; then, for every two pieces of the same world (and the victory
 // piece against the volcano), the spectrum distance and the rhythm correlation.
 // --bands adds each piece's third-octave levels (50 Hz to 16 kHz, dB against its whole).
 #include "soundcheck/SoundMeasure.h"
@@ -110,34 +112,38 @@ int main(int argc, char** argv)
         soundcheck::Seam seam = soundcheck::MeasureSeam(clip);
         if (clip.channels == 1) {
             if (!effectHeader) {
-                std::printf("%-12s %6s %7s %8s %7s %7s %7s %11s | seam: %6s %7s %7s %7s %6s\n", "effect", "s",
-                            "peak", "dc", "LUFS-M", ">10k%", "trail", "centroid", "edgeDb", "jump", "dipDb", "stepDb",
-                            "rst/s");
+                std::printf("%-12s %6s %7s %8s %7s %7s %7s %11s | seam: %6s %7s %7s %7s %6s %6s %6s\n",
+                            "effect", "s", "peak", "dc", "LUFS-M", ">10k%", "trail", "centroid", "edgeDb", "jump",
+                            "dipDb", "stepDb", "rst/s", "headDb", "tailDb");
                 effectHeader = true;
             }
             double loudness = soundcheck::MomentaryLoudness(clip);
+            soundcheck::Edges edges = soundcheck::MeasureEdges(clip, soundcheck::EffectEdgeSeconds);
             effectLoudness.push_back(loudness);
             effectBands[Stem(path)] = soundcheck::ThirdOctaveLevels(spectrum, clip.rate);
-            std::printf("%-12s %6.2f %7.1f %8.4f %7.1f %7.2f %7.3f %5.0f>%5.0f | %12.1f %7.1f %7.1f %7.1f %6.2f\n",
+            std::printf("%-12s %6.2f %7.1f %8.4f %7.1f %7.2f %7.3f %5.0f>%5.0f | %12.1f %7.1f %7.1f %7.1f %6.2f %6.1f %6.1f\n",
                         Stem(path).c_str(), clip.Seconds(), soundcheck::PeakDb(clip), soundcheck::DcOffset(clip),
                         loudness, 100.0 * soundcheck::BandShare(spectrum, clip.rate, 10000.0, 1e9),
                         soundcheck::TrailingSilence(clip), Centroid(Slice(clip, 0.0, 0.4)),
                         Centroid(Slice(clip, 0.6, 1.0)), seam.edgeDb, seam.jumpRatio, seam.dipDb,
-                        seam.stepDb, seam.restartsPerSecond);
+                        seam.stepDb, seam.restartsPerSecond, edges.headDb, edges.tailDb);
         } else {
             if (!musicHeader) {
-                std::printf("%-16s %6s %6s %8s %7s %6s %6s %-10s %6s %6s %6s %7s\n", "music", "s", "rate", "dc",
-                            "LUFS-I", "trail", "bpm", "key", "<780%", "1-4k", "95%Hz", "seamJ");
+                std::printf("%-16s %6s %6s %8s %7s %6s %6s %-10s %6s %6s %6s %7s %6s %6s\n", "music", "s", "rate",
+                            "dc", "LUFS-I", "trail", "bpm", "key", "<780%", "1-4k", "95%Hz", "seamJ", "headDb",
+                            "tailDb");
                 musicHeader = true;
             }
             soundcheck::Rhythm rhythm = soundcheck::MeasureRhythm(clip);
-            std::printf("%-16s %6.1f %6u %8.4f %7.1f %6.2f %6.1f %-10s %6.1f %6.1f %6.0f %7.1f\n",
+            soundcheck::Edges edges = soundcheck::MeasureEdges(clip, soundcheck::MusicEdgeSeconds);
+            std::printf("%-16s %6.1f %6u %8.4f %7.1f %6.2f %6.1f %-10s %6.1f %6.1f %6.0f %7.1f %6.1f %6.1f\n",
                         Stem(path).c_str(), clip.Seconds(), clip.rate, soundcheck::DcOffset(clip),
                         soundcheck::IntegratedLoudness(clip), soundcheck::TrailingSilence(clip), rhythm.tempo,
                         soundcheck::EstimateKey(spectrum, clip.rate).c_str(),
                         100.0 * soundcheck::BandShare(spectrum, clip.rate, 0.0, 780.0),
                         soundcheck::BandRatioDb(spectrum, clip.rate, 1000.0, 4000.0, 250.0, 1000.0),
-                        soundcheck::PowerPercentile(spectrum, clip.rate, 0.95), seam.jumpRatio);
+                        soundcheck::PowerPercentile(spectrum, clip.rate, 0.95), seam.jumpRatio, edges.headDb,
+                        edges.tailDb);
             pieces.push_back({Stem(path), soundcheck::ThirdOctaveLevels(spectrum, clip.rate), rhythm});
         }
     }

@@ -239,15 +239,33 @@ void IconJetpack(Canvas& c, float cx, float cy, float size)
 
 void IconTrophy(Canvas& c, float cx, float cy, float size)
 {
-    // A small pile of coins: the total.
+    // A cup with two handles on a stand, set with a blue gem: the total, in
+    // a shape that no coin has.
     Unit u(cx, cy, size);
-    for (int i = 0; i < 3; ++i) {
-        float y = 19.f - 4.f * float(i);
-        c.FillEllipse(u.X(10), u.Y(y), u.S(8.5f), u.S(4.f), Ink);
-        c.FillEllipse(u.X(10), u.Y(y), u.S(7.5f), u.S(3.f), Rgb(200, 130, 20));
-        c.FillEllipse(u.X(10), u.Y(y - 0.8f), u.S(7.f), u.S(2.4f), Rgb(250, 200, 50));
+    const sf::Color gold = Rgb(250, 196, 40);
+    const sf::Color deep = Rgb(190, 120, 20);
+    for (float side : {-1.f, 1.f}) {
+        c.FillRing(u.X(12 + 7.2f * side), u.Y(7.5f), u.S(5.0f), u.S(2.0f), Ink);
+        c.FillRing(u.X(12 + 7.2f * side), u.Y(7.5f), u.S(4.0f), u.S(3.0f), deep);
     }
-    IconCoin(c, u.X(17), u.Y(11), u.S(14));
+    const std::vector<sf::Vector2f> bowl = {u.P(4.5f, 1.5f), u.P(19.5f, 1.5f), u.P(18.5f, 8.5f), u.P(15.5f, 13.f),
+                                            u.P(12, 14.5f),  u.P(8.5f, 13.f),  u.P(5.5f, 8.5f)};
+    c.FillPolygon(bowl, Ink);
+    c.FillRect({int(u.X(9.6f)), int(u.Y(13)), int(u.S(4.8f)), int(u.S(6))}, Ink);
+    c.FillRoundedRect({u.X(5), u.Y(17.5f), u.S(14), u.S(5.5f)}, u.S(1.5f), Ink);
+    c.FillPolygon({u.P(6, 2.7f), u.P(18, 2.7f), u.P(17.3f, 8.3f), u.P(14.8f, 12.0f), u.P(12, 13.3f),
+                   u.P(9.2f, 12.0f), u.P(6.7f, 8.3f)},
+                  deep);
+    c.FillPolygon({u.P(6.6f, 2.7f), u.P(15.5f, 2.7f), u.P(14.5f, 8.f), u.P(12, 11.5f), u.P(9.6f, 10.5f),
+                   u.P(7.4f, 8.f)},
+                  gold);
+    c.FillRect({int(u.X(10.6f)), int(u.Y(13.5f)), int(u.S(2.8f)), int(u.S(4.5f))}, deep);
+    c.FillRoundedRect({u.X(6.2f), u.Y(18.6f), u.S(11.6f), u.S(3.3f)}, u.S(1.f), deep);
+    c.FillRect({int(u.X(7.f)), int(u.Y(18.9f)), int(u.S(9.f)), int(u.S(1.2f))}, gold);
+    c.FillCircle(u.X(12), u.Y(6.8f), u.S(2.9f), Ink);
+    c.FillCircle(u.X(12), u.Y(6.8f), u.S(2.1f), Rgb(40, 140, 245));
+    c.FillCircle(u.X(11.3f), u.Y(6.1f), u.S(0.8f), Rgb(200, 235, 255));
+    c.FillEllipse(u.X(8.4f), u.Y(4.6f), u.S(1.0f), u.S(1.8f), WithAlpha(sf::Color::White, 170));
 }
 
 void PaintRocket(Canvas& c, float x, float y, int frame)

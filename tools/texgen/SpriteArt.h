@@ -105,7 +105,7 @@ void IconMine(Canvas& c, float cx, float cy, float size);
 void IconShield(Canvas& c, float cx, float cy, float size);   // invulnerability
 void IconHourglass(Canvas& c, float cx, float cy, float size); // time distortion
 void IconJetpack(Canvas& c, float cx, float cy, float size);
-void IconTrophy(Canvas& c, float cx, float cy, float size);   // the score
+void IconTrophy(Canvas& c, float cx, float cy, float size);   // the score: a cup, unlike the coin
 
 // The weapons as the game draws them (facing right, unrotated), with their
 // box top-left at (x, y).
