@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace fs = boost::filesystem;
@@ -154,22 +155,46 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
     }, error);
 }
 
-// Keeps a damaged file under its "_error" name, replacing an older one:
-// moved there, or copied when it cannot be moved. True when it is kept, or
-// when there is no file to keep.
-bool SetAside(const std::string& fileName, const std::string& errorFileName)
+// The names under which damaged files are kept, in the order they are
+// taken: "Data/Profiles_error.txt", then "Data/Profiles_error_2.txt", "_3",
+// and so on.
+std::string SetAsideName(const std::string& errorFileName, int number)
+{
+    if (number == 1)
+        return errorFileName;
+    const std::size_t extension = errorFileName.rfind('.');
+    return errorFileName.substr(0, extension) + "_" + std::to_string(number) + errorFileName.substr(extension);
+}
+
+bool IsTaken(const std::string& fileName)
 {
     boost::system::error_code ec;
-    if (fs::symlink_status(fileName, ec).type() == fs::file_not_found)
-        return true;
-    fs::remove(errorFileName, ec);
-    ec.clear();
-    fs::rename(fileName, errorFileName, ec);
-    if (!ec)
-        return true;
-    ec.clear();
-    fs::copy_file(fileName, errorFileName, fs::copy_options::overwrite_existing, ec);
-    return !ec;
+    return fs::symlink_status(fileName, ec).type() != fs::file_not_found;
+}
+
+// Keeps a damaged file under the first free one of its set-aside names, so
+// that no file kept before is lost: moved there, or copied when it cannot be
+// moved. Gives the name it is kept under, "" when there is no file to keep,
+// and nothing when it could not be kept.
+std::optional<std::string> SetAside(const std::string& fileName, const std::string& errorFileName)
+{
+    if (!IsTaken(fileName))
+        return std::string();
+    for (int number = 1; number <= ProfileStore::SetAsideNameCount; ++number) {
+        const std::string name = SetAsideName(errorFileName, number);
+        if (IsTaken(name))
+            continue;
+        boost::system::error_code ec;
+        fs::rename(fileName, name, ec);
+        if (ec) {
+            ec.clear();
+            fs::copy_file(fileName, name, fs::copy_options::none, ec);
+        }
+        if (ec)
+            return std::nullopt;
+        return name;
+    }
+    return std::nullopt;
 }
 
 // Sets the damaged file aside and writes an empty one in its place. The empty
@@ -178,11 +203,14 @@ bool SetAside(const std::string& fileName, const std::string& errorFileName)
 bool ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
                       const std::string& reason, const std::function<bool(std::string&)>& writeEmpty)
 {
-    const std::string entry = "Failed to load " + what + ": " + reason + ".";
-    if (!SetAside(fileName, errorFileName)) {
+    std::string entry = "Failed to load " + what + ": " + reason + ".";
+    const std::optional<std::string> kept = SetAside(fileName, errorFileName);
+    if (!kept) {
         Log(entry + "\nThe file could not be moved to \"" + errorFileName + "\" and has been left as it is.");
         return false;
     }
+    if (!kept->empty() && *kept != errorFileName)
+        entry += "\nThe damaged file has been kept as \"" + *kept + "\".";
     std::string error;
     if (writeEmpty(error))
         Log(entry + "\nEmpty file has been created.");

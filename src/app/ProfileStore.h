@@ -25,8 +25,9 @@ inline constexpr std::array<std::uint16_t, 3> LevelsPerWorld = {4, 4, 4};
 // table (at most eight entries), with their checksummed files
 // "Data/Profiles.txt" and "Data/Highscore.txt". A damaged or missing file is
 // set aside under its "_error" name and replaced by an empty one; the screens
-// never see the error. Files are replaced whole: a save writes a temporary
-// file beside the target and renames it over the target.
+// never see the error. A file set aside is never written over. Files are
+// replaced whole: a save writes a temporary file beside the target and
+// renames it over the target.
 class ProfileStore {
 public:
     static constexpr const char* ProfilesFileName = "Data/Profiles.txt";
@@ -35,6 +36,10 @@ public:
     static constexpr const char* HighscoresErrorFileName = "Data/Highscore_error.txt";
     static constexpr std::size_t MaxProfiles = 5;
     static constexpr std::size_t MaxHighscores = 8;
+    // Damaged files are kept under their "_error" name, or when that is taken
+    // under the first free one of "_error_2" to "_error_1000"; an earlier one
+    // is never written over. With all of them taken the damaged file stays.
+    static constexpr int SetAsideNameCount = 1000;
 
     // Whole-file loads and saves. A failed load resets the file; a failed
     // save is logged and leaves both the file on disk and the store as they

@@ -191,8 +191,12 @@ TEST(ProfileFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
         ProfileStore store;
         store.LoadProfiles();
         EXPECT_TRUE(store.profiles.empty());
-        EXPECT_EQ(Entry("Failed to load profiles: " + c.reason + ".\nEmpty file has been created."), log.Text());
-        EXPECT_EQ(c.contents, dir.ReadFile("Data/Profiles_error.txt"));
+        EXPECT_EQ(Entry("Failed to load profiles: " + c.reason +
+                        ".\nThe damaged file has been kept as \"Data/Profiles_error_2.txt\".\n"
+                        "Empty file has been created."),
+                  log.Text());
+        EXPECT_EQ("an older damaged file", dir.ReadFile("Data/Profiles_error.txt"));
+        EXPECT_EQ(c.contents, dir.ReadFile("Data/Profiles_error_2.txt"));
         EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
     }
 }
@@ -242,6 +246,42 @@ TEST(DataFiles, MissingFilesAreCreatedEmpty)
     EXPECT_FALSE(dir.Exists("Data/Highscore_error.txt"));
 }
 
+TEST(DataFiles, DamagedFilesInARowAreAllKept)
+{
+    struct Case {
+        const char* file;
+        const char* errorStem;
+        void (*load)(ProfileStore&);
+    } cases[] = {
+        {"Data/Profiles.txt", "Data/Profiles_error", [](ProfileStore& store) { store.LoadProfiles(); }},
+        {"Data/Highscore.txt", "Data/Highscore_error", [](ProfileStore& store) { store.LoadHighscores(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        testsupport::TempDataDir dir;
+        const std::string stem = c.errorStem;
+        const std::vector<std::string> kept = {stem + ".txt", stem + "_2.txt", stem + "_3.txt"};
+        // Three starts, each with the file damaged anew.
+        std::vector<std::string> entries;
+        for (const std::string& name : kept) {
+            dir.WriteFile(c.file, "damaged before " + name);
+            LogCapture log;
+            ProfileStore store;
+            c.load(store);
+            entries.push_back(log.Text());
+        }
+        for (const std::string& name : kept)
+            EXPECT_EQ("damaged before " + name, dir.ReadFile(name));
+        // The usual name goes unsaid, the numbered ones are named.
+        EXPECT_EQ(std::string::npos, entries[0].find("kept as")) << entries[0];
+        EXPECT_NE(std::string::npos, entries[0].find(".\nEmpty file has been created.")) << entries[0];
+        for (std::size_t i = 1; i < kept.size(); ++i)
+            EXPECT_NE(std::string::npos, entries[i].find(".\nThe damaged file has been kept as \"" + kept[i] +
+                                                         "\".\nEmpty file has been created."))
+                << entries[i];
+    }
+}
+
 TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
 {
     struct Case {
@@ -275,10 +315,13 @@ TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
     };
     for (const Case& c : cases) {
         testsupport::TempDataDir dir;
-        // A directory with something in it stands where the damaged file
-        // would go: it can be neither removed, nor replaced, nor copied over.
-        const std::string obstacle = dir.DataPath(std::string(c.errorFile) + "/keep");
-        boost::filesystem::create_directories(obstacle);
+        // Files kept before take every name the damaged file could go to.
+        const std::string stem = std::string(c.errorFile).substr(0, std::string(c.errorFile).size() - 4);
+        std::vector<std::string> taken = {c.errorFile};
+        for (int number = 2; number <= ProfileStore::SetAsideNameCount; ++number)
+            taken.push_back(stem + "_" + std::to_string(number) + ".txt");
+        for (const std::string& name : taken)
+            dir.WriteFile("Data/" + name, "kept before");
         dir.WriteFile(std::string("Data/") + c.file, c.damaged);
 
         LogCapture log;
@@ -292,8 +335,8 @@ TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
         EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.file)) << c.file;
         EXPECT_NE(std::string::npos, saveLog.Text().find(Entry(c.saveEntry))) << c.file << saveLog.Text();
 
-        // Once the way is clear the file is set aside and saving resumes.
-        boost::filesystem::remove_all(dir.DataPath(c.errorFile));
+        // Once a name is free the file is set aside and saving resumes.
+        boost::filesystem::remove(dir.DataPath(c.errorFile));
         store.LoadProfiles();
         store.LoadHighscores();
         EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.errorFile)) << c.file;
