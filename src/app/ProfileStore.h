@@ -3,12 +3,14 @@
 #include "app/Highscore.h"
 #include "app/KeyBinding.h"
 #include "app/Profile.h"
+#include "app/SaveFailureNotice.h"
 #include "t4/io/ChecksumChain.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,8 +44,11 @@ public:
     static constexpr int SetAsideNameCount = 1000;
 
     // Whole-file loads and saves. A failed load resets the file; a failed
-    // save is logged and leaves both the file on disk and the store as they
-    // were. A damaged file that could not be set aside is never saved over.
+    // save is logged, told to the player through saveFailures, and leaves
+    // both the file on disk and the store as they were. Until a save of the
+    // file succeeds, a load keeps what the failed save held rather than the
+    // older file, and tries to write it again. A damaged file that could not
+    // be set aside is never saved over: a save tries to set it aside first.
     void LoadProfiles();
     void SaveProfiles();
     void LoadHighscores();
@@ -78,6 +83,8 @@ public:
     std::uint16_t currentProfile = 0;
     // The first value of the checksum chain of both files.
     std::uint32_t seed = ProfileChecksumSeed;
+    // The failed saves that the player is still to be told of.
+    SaveFailureNotice saveFailures;
 
 private:
     // Reads one of the two files, handing every data line of its first
@@ -89,10 +96,18 @@ private:
     // Write the file from the store; false with the reason when it failed.
     bool WriteProfiles(std::string& error) const;
     bool WriteHighscores(std::string& error) const;
+    // Save the file from the store, telling the player when that fails;
+    // false with the reason then.
+    bool StoreProfiles(std::string& error);
+    bool StoreHighscores(std::string& error);
 
     // The file on disk is damaged and could not be set aside: it is the only
-    // copy of what it holds, and no save may write over it until a load
-    // finds it whole again or sets it aside after all.
+    // copy of what it holds, and no save may write over it until a save or
+    // a load sets it aside after all or a load finds it whole again.
     bool profilesKeptDamaged_ = false;
     bool highscoresKeptDamaged_ = false;
+    // What the last save of the file held when it failed: the file on disk
+    // is older than that, so loads take this instead until a save succeeds.
+    std::optional<std::vector<Profile>> unsavedProfiles_;
+    std::optional<std::multiset<Highscore>> unsavedHighscores_;
 };

@@ -385,3 +385,132 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     EXPECT_FALSE(dir.Exists("Data/Highscore.txt.tmp"));
     EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
 }
+
+namespace {
+
+// Stops the saves of a data file while it lives: a folder with something in
+// it takes the place of the temporary file that a save writes first.
+class BlockedSaves {
+public:
+    BlockedSaves(const testsupport::TempDataDir& dir, const std::string& fileName)
+        : folder_(dir.DataPath(fileName + ".tmp"))
+    {
+        boost::filesystem::create_directories(folder_ + "/keep");
+    }
+    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
+    BlockedSaves(const BlockedSaves&) = delete;
+    BlockedSaves& operator=(const BlockedSaves&) = delete;
+
+private:
+    std::string folder_;
+};
+
+std::vector<std::string> ProfileNames(const ProfileStore& store)
+{
+    std::vector<std::string> names;
+    for (const Profile& profile : store.profiles)
+        names.push_back(profile.name);
+    return names;
+}
+
+Lines ProfileLines(const std::vector<std::string>& names)
+{
+    Lines lines;
+    for (const std::string& name : names)
+        lines.push_back({name, "0", "1", "1", "1", "1", "3", "0", "0", "0", "0", "0", "0"});
+    return lines;
+}
+
+}  // namespace
+
+TEST(DataFiles, ProfilesOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    using Names = std::vector<std::string>;
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    store.AddProfile("Ann");
+    store.AddProfile("Bob");
+    const std::string saved = dir.ReadFile("Data/Profiles.txt");
+    {
+        BlockedSaves blocked(dir, "Profiles.txt");
+        store.AddProfile("Zoe");
+        store.profiles.erase(store.profiles.begin() + 1);  // Bob is deleted
+        store.SaveProfiles();
+        store.LoadProfiles();
+        EXPECT_EQ((Names{"Ann", "Zoe"}), ProfileNames(store));
+        // A change that nothing saved goes at a reload, as it would with a
+        // file written whole.
+        store.profiles[0].level = 3;
+        store.LoadProfiles();
+        EXPECT_EQ(1, store.profiles[0].level);
+        EXPECT_EQ((Names{"Ann", "Zoe"}), ProfileNames(store));
+        EXPECT_EQ(saved, dir.ReadFile("Data/Profiles.txt"));
+    }
+    // The next save writes all of it; then loads read the file again.
+    store.AddProfile("Cy");
+    EXPECT_EQ(ProfilesFile(ProfileLines({"Ann", "Zoe", "Cy"})), dir.ReadFile("Data/Profiles.txt"));
+    dir.WriteFile("Data/Profiles.txt", ProfilesFile(ProfileLines({"Dee"})));
+    store.LoadProfiles();
+    EXPECT_EQ((Names{"Dee"}), ProfileNames(store));
+}
+
+TEST(DataFiles, HighscoresOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    testsupport::TempDataDir dir;
+    dir.WriteFile("Data/Highscore.txt", HighscoresFile({{"A", "100"}, {"B", "50"}}));
+    LogCapture log;
+    ProfileStore store;
+    store.AddProfile("Zoe");
+    store.profiles[0].stats.totalCoins = 70;
+    {
+        BlockedSaves blocked(dir, "Highscore.txt");
+        store.AddHighscore();
+        store.LoadHighscores();
+        EXPECT_EQ((Lines{{"A", "100"}, {"Zoe", "70"}, {"B", "50"}}), Entries(store));
+        // The table is cleared, and stays so.
+        store.highscores.clear();
+        store.SaveHighscores();
+        store.LoadHighscores();
+        EXPECT_TRUE(store.highscores.empty());
+        store.AddHighscore();
+        EXPECT_EQ((Lines{{"Zoe", "70"}}), Entries(store));
+        EXPECT_EQ(HighscoresFile({{"A", "100"}, {"B", "50"}}), dir.ReadFile("Data/Highscore.txt"));
+    }
+    // A reload writes what the failed save held, and the file is read again
+    // from then on.
+    store.LoadHighscores();
+    EXPECT_EQ(HighscoresFile({{"Zoe", "70"}}), dir.ReadFile("Data/Highscore.txt"));
+    dir.WriteFile("Data/Highscore.txt", HighscoresFile({{"New", "5"}}));
+    store.LoadHighscores();
+    EXPECT_EQ((Lines{{"New", "5"}}), Entries(store));
+}
+
+TEST(DataFiles, ThePlayerIsToldOnceOfEachFileThatCannotBeSaved)
+{
+    testsupport::TempDataDir dir;
+    dir.WriteFile("Data/Profiles.txt", "damaged");
+    LogCapture log;
+    ProfileStore store;
+    BlockedSaves profilesBlocked(dir, "Profiles.txt");
+    BlockedSaves highscoresBlocked(dir, "Highscore.txt");
+    // The empty file after a damaged one cannot be written; nor can later
+    // saves of either file.
+    store.LoadProfiles();
+    store.AddProfile("Ann");
+    store.LoadProfiles();
+    store.SaveHighscores();
+    store.SaveHighscores();
+
+    const std::string told = store.saveFailures.Take();
+    for (const std::string file : {"Data/Profiles.txt", "Data/Highscore.txt"}) {
+        SCOPED_TRACE(file);
+        const std::size_t at = told.find("\"" + file + "\"");
+        ASSERT_NE(std::string::npos, at) << told;
+        EXPECT_EQ(std::string::npos, told.find("\"" + file + "\"", at + 1)) << told;
+        EXPECT_NE(std::string::npos, told.find("(Output) Can't open file \"" + file + ".tmp\"", at)) << told;
+    }
+    store.AddProfile("Bob");
+    EXPECT_EQ("", store.saveFailures.Take());
+    EXPECT_EQ("damaged", dir.ReadFile("Data/Profiles_error.txt"));
+}
