@@ -33,6 +33,8 @@ public:
     // The first action bound to the key; KeyActionNone when none is.
     KeyAction ActionForKey(sf::Keyboard::Key key) const;
 
+    // A value in the file that is not one of its option's choices is logged
+    // and gives way to the default.
     void LoadConfig();
     void SaveConfig();
     void ResetConfigFile(const std::string& reason);
@@ -62,6 +64,10 @@ public:
     std::vector<std::uint32_t> applied;
 
 private:
+    // Selects the choice of each value; a value that is not a choice leaves
+    // its slot as it was, and is logged.
+    void SelectOptions(bool fullscreen, std::uint32_t frameMode, bool antialiasing, std::uint32_t musicVolume,
+                       std::uint32_t soundVolume);
     // Writes "Data/Config.txt" from the selection; false with the reason
     // when it could not be written.
     bool WriteConfig(std::string& error) const;

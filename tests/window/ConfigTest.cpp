@@ -122,18 +122,39 @@ TEST(Config, DamagedFilesAreRewrittenKeepingWhatWasRead)
     }
 }
 
-TEST(Config, AValueOutsideItsChoiceListIsIgnored)
+TEST(Config, AValueOutsideItsChoiceListTakesTheDefaultAndIsLogged)
 {
-    testsupport::TempDataDir dir;
-    dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
-                                     "{0; 7; 1; 30; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
-    LogCapture log;
-    GameWindow window;
-    // At the first load the slots keep index 0: frame mode 2, volume 0.
-    EXPECT_EQ(window.GetFrameMode(), 2u);
-    EXPECT_EQ(window.GetMusicVolume(), 0u);
-    EXPECT_EQ(window.GetSoundVolume(), 50u);
-    EXPECT_EQ(log.Text(), "");
+    struct Case {
+        const char* dataLine;
+        const char* entry;
+        OptionSlot slot;
+        std::uint32_t (GameWindow::*value)() const;
+        std::uint32_t wanted;
+    } cases[] = {
+        {"{0; 7; 1; 50; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid frame mode in \"Data/Config.txt\": 7.\nThe default is used instead.\n", OptionFrameMode,
+         &GameWindow::GetFrameMode, 2},
+        {"{0; 1; 1; 30; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid music volume in \"Data/Config.txt\": 30.\nThe default is used instead.\n", OptionMusicVolume,
+         &GameWindow::GetMusicVolume, 100},
+        {"{0; 1; 1; 50; 101; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid sound volume in \"Data/Config.txt\": 101.\nThe default is used instead.\n", OptionSoundVolume,
+         &GameWindow::GetSoundVolume, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dataLine);
+        testsupport::TempDataDir dir;
+        dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n" +
+                                             std::string(c.dataLine) + "\n");
+        LogCapture log;
+        GameWindow window;
+        EXPECT_EQ((window.*c.value)(), c.wanted);
+        EXPECT_NE(log.Text().find(c.entry), std::string::npos) << log.Text();
+        // Read again after another choice: the default again, not that choice.
+        window.selected[c.slot] = 1;
+        window.LoadConfig();
+        EXPECT_EQ((window.*c.value)(), c.wanted);
+    }
 }
 
 TEST(Config, AFailedSaveIsLoggedAndTheGameGoesOn)
