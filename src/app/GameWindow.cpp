@@ -14,7 +14,6 @@
 #include <SFML/Window/VideoMode.hpp>
 
 #include <algorithm>
-#include <cstdio>
 
 const std::string ConfigFileTitle = std::string("Vrenk Config File (Version ") + "2.3.3" + ")";
 
@@ -196,7 +195,7 @@ void GameWindow::SaveConfig()
 
 void GameWindow::ResetConfigFile(const std::string& reason)
 {
-    std::remove(ConfigFileName);
+    // The new file replaces the damaged one only once it is written whole.
     std::string error;
     if (WriteConfig(error))
         Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");

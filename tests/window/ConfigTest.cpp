@@ -4,6 +4,7 @@
 
 #include "support/TempDataDir.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -225,4 +226,42 @@ TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
     GameWindow again;
     EXPECT_EQ(again.keyBindings[KeyActionRocket].key, sf::Keyboard::Unknown);
     EXPECT_EQ(again.keyBindings[KeyActionJump].key, sf::Keyboard::D);
+}
+
+namespace {
+
+// Stops the saves of "Data/Config.txt" while it lives: a folder with
+// something in it takes the place of the temporary file a save writes first.
+class BlockedSaves {
+public:
+    explicit BlockedSaves(const testsupport::TempDataDir& dir) : folder_(dir.DataPath("Config.txt.tmp"))
+    {
+        boost::filesystem::create_directories(folder_ + "/keep");
+    }
+    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
+    BlockedSaves(const BlockedSaves&) = delete;
+    BlockedSaves& operator=(const BlockedSaves&) = delete;
+
+private:
+    std::string folder_;
+};
+
+const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
+
+}  // namespace
+
+TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
+{
+    testsupport::TempDataDir dir;
+    const std::string damaged = "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n{1; 0}\n";
+    dir.WriteFile("Data/Config.txt", damaged);
+    BlockedSaves blocked(dir);
+    LogCapture log;
+    GameWindow window;
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"), damaged);
+    EXPECT_NE(log.Text().find(".\nNo default file could be created: " + Reason + "."), std::string::npos)
+        << log.Text();
+    // What was read before the damage stays in force.
+    EXPECT_TRUE(window.IsFullscreen());
+    EXPECT_EQ(window.GetFrameMode(), 0u);
 }
