@@ -140,6 +140,16 @@ void GameWindow::SelectOptions(bool fullscreen, std::uint32_t frameMode, bool an
 
 void GameWindow::LoadConfig()
 {
+    // The file is older than the options: those of the failed save stay, and
+    // they are written once more. The binding being edited is left alone.
+    if (unsaved_) {
+        const std::uint32_t edited = selected[OptionEditedBinding];
+        selected = unsaved_->selected;
+        selected[OptionEditedBinding] = edited;
+        keyBindings = unsaved_->keyBindings;
+        SaveConfig();
+        return;
+    }
     bool fullscreen, antialiasing;
     std::uint32_t frameMode, musicVolume, soundVolume;
     std::vector<KeyBinding> bindings;
@@ -185,11 +195,22 @@ bool GameWindow::WriteConfig(std::string& error) const
     }, error);
 }
 
+bool GameWindow::StoreConfig(std::string& error)
+{
+    if (WriteConfig(error)) {
+        unsaved_.reset();
+        return true;
+    }
+    unsaved_ = SavedOptions{selected, keyBindings};
+    saveFailures.Report(ConfigFileName, error);
+    return false;
+}
+
 void GameWindow::SaveConfig()
 {
     // The game goes on with its options in memory.
     std::string error;
-    if (!WriteConfig(error))
+    if (!StoreConfig(error))
         Log("Failed to save configuration: " + error + ".");
 }
 
@@ -197,7 +218,7 @@ void GameWindow::ResetConfigFile(const std::string& reason)
 {
     // The new file replaces the damaged one only once it is written whole.
     std::string error;
-    if (WriteConfig(error))
+    if (StoreConfig(error))
         Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");
     else
         Log("Failed to load configuration: " + reason + ".\nNo default file could be created: " + error + ".");

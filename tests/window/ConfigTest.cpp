@@ -250,6 +250,54 @@ const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
 
 }  // namespace
 
+TEST(Config, OptionsOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    {
+        BlockedSaves blocked(dir);
+        window.selected[OptionMusicVolume] = 3;  // 75
+        ASSERT_TRUE(window.BindKey(KeyActionJump, sf::Keyboard::Space));
+        window.SaveConfig();
+        // Chosen but never applied: gone at the next load, as ever.
+        window.selected[OptionSoundVolume] = 1;
+        window.selected[OptionEditedBinding] = KeyActionMine;
+        window.LoadConfig();
+        EXPECT_EQ(window.GetMusicVolume(), 75u);
+        EXPECT_EQ(window.GetSoundVolume(), 100u);
+        EXPECT_EQ(window.keyBindings[KeyActionJump].key, sf::Keyboard::Space);
+        EXPECT_EQ(window.selected[OptionEditedBinding], static_cast<std::uint32_t>(KeyActionMine));
+        EXPECT_EQ(dir.ReadFile("Data/Config.txt"), DefaultFile);
+    }
+    // A load writes what the failed save held; the file is read from then on.
+    window.LoadConfig();
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"),
+              "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
+              "{0; 2; 1; 75; 100; Left; Right; Up; Down; Space; E; D; S; A; P; I}\n");
+    dir.WriteFile("Data/Config.txt", DefaultFile);
+    window.LoadConfig();
+    EXPECT_EQ(window.GetMusicVolume(), 100u);
+}
+
+TEST(Config, ThePlayerIsToldOnceThatTheFileCannotBeSaved)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    BlockedSaves blocked(dir);
+    window.SaveConfig();
+    window.SaveConfig();
+    window.LoadConfig();
+    const std::string told = window.saveFailures.Take();
+    const std::size_t at = told.find("\"Data/Config.txt\"");
+    ASSERT_NE(at, std::string::npos) << told;
+    EXPECT_NE(told.find(Reason, at), std::string::npos) << told;
+    EXPECT_EQ(told.find("\"Data/Config.txt\"", at + 1), std::string::npos) << told;
+    window.SaveConfig();
+    EXPECT_EQ(window.saveFailures.Take(), "");
+}
+
 TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
 {
     testsupport::TempDataDir dir;
@@ -261,6 +309,7 @@ TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
     EXPECT_EQ(dir.ReadFile("Data/Config.txt"), damaged);
     EXPECT_NE(log.Text().find(".\nNo default file could be created: " + Reason + "."), std::string::npos)
         << log.Text();
+    EXPECT_NE(window.saveFailures.Take().find(Reason), std::string::npos);
     // What was read before the damage stays in force.
     EXPECT_TRUE(window.IsFullscreen());
     EXPECT_EQ(window.GetFrameMode(), 0u);
