@@ -14,7 +14,6 @@
 #include <SFML/Window/VideoMode.hpp>
 
 #include <algorithm>
-#include <cstdio>
 
 const std::string ConfigFileTitle = std::string("Vrenk Config File (Version ") + "2.3.3" + ")";
 
@@ -23,13 +22,17 @@ namespace {
 const char* const ConfigFileName = "Data/Config.txt";
 
 // Makes `slot` point at `value` in its choice list; a value that is not in
-// the list leaves the slot as it was.
+// the list leaves the slot as it was and is logged under the option's name.
 template <typename T>
-void SelectValue(std::vector<std::uint32_t>& selected, OptionSlot slot, const std::vector<T>& choices, T value)
+void SelectValue(std::vector<std::uint32_t>& selected, OptionSlot slot, const std::vector<T>& choices, T value,
+                 const std::string& option)
 {
     auto it = std::find(choices.begin(), choices.end(), value);
     if (it != choices.end())
         selected[slot] = static_cast<std::uint32_t>(it - choices.begin());
+    else
+        Log("Invalid " + option + " in \"" + ConfigFileName + "\": " + std::to_string(value) +
+            ".\nThe default is used instead.");
 }
 
 void SetKeyBinding(std::vector<KeyBinding>& bindings, KeyAction action, const std::string& name,
@@ -125,12 +128,34 @@ KeyAction GameWindow::ActionForKey(sf::Keyboard::Key key) const
     return BoundAction(keyBindings, key);
 }
 
+void GameWindow::SelectOptions(bool fullscreen, std::uint32_t frameMode, bool antialiasing, std::uint32_t musicVolume,
+                               std::uint32_t soundVolume)
+{
+    SelectValue(selected, OptionFullscreen, yesNoChoices, fullscreen, "fullscreen");
+    SelectValue(selected, OptionFrameMode, frameModeChoices, frameMode, "frame mode");
+    SelectValue(selected, OptionAntialiasing, yesNoChoices, antialiasing, "antialiasing");
+    SelectValue(selected, OptionMusicVolume, volumeChoices, musicVolume, "music volume");
+    SelectValue(selected, OptionSoundVolume, volumeChoices, soundVolume, "sound volume");
+}
+
 void GameWindow::LoadConfig()
 {
+    // The file is older than the options: those of the failed save stay, and
+    // they are written once more. The binding being edited is left alone.
+    if (unsaved_) {
+        const std::uint32_t edited = selected[OptionEditedBinding];
+        selected = unsaved_->selected;
+        selected[OptionEditedBinding] = edited;
+        keyBindings = unsaved_->keyBindings;
+        SaveConfig();
+        return;
+    }
     bool fullscreen, antialiasing;
     std::uint32_t frameMode, musicVolume, soundVolume;
     std::vector<KeyBinding> bindings;
     SetDefaultConfig(fullscreen, frameMode, antialiasing, musicVolume, soundVolume, bindings);
+    // A value read that is not a choice leaves the default's choice.
+    SelectOptions(fullscreen, frameMode, antialiasing, musicVolume, soundVolume);
     std::string error;
     try {
         t4::filereader reader(ConfigFileName, MakeDataFileFormatter());
@@ -148,11 +173,7 @@ void GameWindow::LoadConfig()
         // An unknown key name is damage like any other.
         error = e.what();
     }
-    SelectValue(selected, OptionFullscreen, yesNoChoices, fullscreen);
-    SelectValue(selected, OptionFrameMode, frameModeChoices, frameMode);
-    SelectValue(selected, OptionAntialiasing, yesNoChoices, antialiasing);
-    SelectValue(selected, OptionMusicVolume, volumeChoices, musicVolume);
-    SelectValue(selected, OptionSoundVolume, volumeChoices, soundVolume);
+    SelectOptions(fullscreen, frameMode, antialiasing, musicVolume, soundVolume);
     keyBindings = bindings;
     if (!error.empty())
         ResetConfigFile(error);
@@ -174,19 +195,30 @@ bool GameWindow::WriteConfig(std::string& error) const
     }, error);
 }
 
+bool GameWindow::StoreConfig(std::string& error)
+{
+    if (WriteConfig(error)) {
+        unsaved_.reset();
+        return true;
+    }
+    unsaved_ = SavedOptions{selected, keyBindings};
+    saveFailures.Report(ConfigFileName, error);
+    return false;
+}
+
 void GameWindow::SaveConfig()
 {
     // The game goes on with its options in memory.
     std::string error;
-    if (!WriteConfig(error))
+    if (!StoreConfig(error))
         Log("Failed to save configuration: " + error + ".");
 }
 
 void GameWindow::ResetConfigFile(const std::string& reason)
 {
-    std::remove(ConfigFileName);
+    // The new file replaces the damaged one only once it is written whole.
     std::string error;
-    if (WriteConfig(error))
+    if (StoreConfig(error))
         Log("Failed to load configuration: " + reason + ".\nDefault file has been created.");
     else
         Log("Failed to load configuration: " + reason + ".\nNo default file could be created: " + error + ".");

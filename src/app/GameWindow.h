@@ -2,10 +2,12 @@
 
 #include "app/KeyBinding.h"
 #include "app/OptionSlot.h"
+#include "app/SaveFailureNotice.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,8 +35,15 @@ public:
     // The first action bound to the key; KeyActionNone when none is.
     KeyAction ActionForKey(sf::Keyboard::Key key) const;
 
+    // A value in the file that is not one of its option's choices is logged
+    // and gives way to the default. Until a save succeeds, a load after a
+    // failed one keeps the options that it held, rather than those of the
+    // older file, and tries to write them again.
     void LoadConfig();
+    // A failed save is logged and told through saveFailures; the options in
+    // memory stay in force.
     void SaveConfig();
+    // Writes the file anew from the options selected, over the damaged one.
     void ResetConfigFile(const std::string& reason);
 
     // Shows or hides the mouse cursor; a recreated window keeps the setting.
@@ -60,11 +69,29 @@ public:
     std::vector<KeyBinding> keyBindings;
     std::vector<std::uint32_t> selected;
     std::vector<std::uint32_t> applied;
+    // The failed saves that the player is still to be told of.
+    SaveFailureNotice saveFailures;
 
 private:
+    // The options as a save writes them.
+    struct SavedOptions {
+        std::vector<std::uint32_t> selected;
+        std::vector<KeyBinding> keyBindings;
+    };
+
+    // Selects the choice of each value; a value that is not a choice leaves
+    // its slot as it was, and is logged.
+    void SelectOptions(bool fullscreen, std::uint32_t frameMode, bool antialiasing, std::uint32_t musicVolume,
+                       std::uint32_t soundVolume);
     // Writes "Data/Config.txt" from the selection; false with the reason
     // when it could not be written.
     bool WriteConfig(std::string& error) const;
+    // Writes the file as WriteConfig does, telling the player when that
+    // fails and keeping the options that it held for the loads to come.
+    bool StoreConfig(std::string& error);
+
+    // What the last save held when it failed: the file is older than that.
+    std::optional<SavedOptions> unsaved_;
 
     bool cursorVisible_ = true;
 };

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace fs = boost::filesystem;
@@ -154,54 +155,110 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
     }, error);
 }
 
-// Keeps a damaged file under its "_error" name, replacing an older one:
-// moved there, or copied when it cannot be moved. True when it is kept, or
-// when there is no file to keep.
-bool SetAside(const std::string& fileName, const std::string& errorFileName)
+// The names under which damaged files are kept, in the order they are
+// taken: "Data/Profiles_error.txt", then "Data/Profiles_error_2.txt", "_3",
+// and so on.
+std::string SetAsideName(const std::string& errorFileName, int number)
 {
-    boost::system::error_code ec;
-    if (fs::symlink_status(fileName, ec).type() == fs::file_not_found)
-        return true;
-    fs::remove(errorFileName, ec);
-    ec.clear();
-    fs::rename(fileName, errorFileName, ec);
-    if (!ec)
-        return true;
-    ec.clear();
-    fs::copy_file(fileName, errorFileName, fs::copy_options::overwrite_existing, ec);
-    return !ec;
+    if (number == 1)
+        return errorFileName;
+    const std::size_t extension = errorFileName.rfind('.');
+    return errorFileName.substr(0, extension) + "_" + std::to_string(number) + errorFileName.substr(extension);
 }
 
-// Sets the damaged file aside and writes an empty one in its place. The empty
-// file is written only once the damaged one is safe. False when it could not
-// be set aside: it is then the only copy, and nothing may write over it.
-bool ResetDamagedFile(const std::string& what, const std::string& fileName, const std::string& errorFileName,
-                      const std::string& reason, const std::function<bool(std::string&)>& writeEmpty)
+bool IsTaken(const std::string& fileName)
 {
-    const std::string entry = "Failed to load " + what + ": " + reason + ".";
-    if (!SetAside(fileName, errorFileName)) {
-        Log(entry + "\nThe file could not be moved to \"" + errorFileName + "\" and has been left as it is.");
-        return false;
+    boost::system::error_code ec;
+    return fs::symlink_status(fileName, ec).type() != fs::file_not_found;
+}
+
+// Keeps a damaged file under the first free one of its set-aside names, so
+// that no file kept before is lost: moved there, or copied when it cannot be
+// moved. Gives the name it is kept under, "" when there is no file to keep,
+// and nothing when it could not be kept.
+std::optional<std::string> SetAside(const std::string& fileName, const std::string& errorFileName)
+{
+    if (!IsTaken(fileName))
+        return std::string();
+    for (int number = 1; number <= ProfileStore::SetAsideNameCount; ++number) {
+        const std::string name = SetAsideName(errorFileName, number);
+        if (IsTaken(name))
+            continue;
+        boost::system::error_code ec;
+        fs::rename(fileName, name, ec);
+        if (ec) {
+            ec.clear();
+            fs::copy_file(fileName, name, fs::copy_options::none, ec);
+        }
+        if (ec)
+            return std::nullopt;
+        return name;
     }
+    return std::nullopt;
+}
+
+// One of the two files: what the log calls its content, its name and the
+// first name under which a damaged one is kept.
+struct StoreFile {
+    const char* what;
+    const char* fileName;
+    const char* errorFileName;
+};
+
+const StoreFile ProfilesStoreFile{"profiles", ProfileStore::ProfilesFileName, ProfileStore::ProfilesErrorFileName};
+const StoreFile HighscoresStoreFile{"highscores", ProfileStore::HighscoresFileName,
+                                    ProfileStore::HighscoresErrorFileName};
+
+using FileWrite = std::function<bool(std::string& error)>;
+
+// Sets the damaged file aside and writes an empty one in its place. The empty
+// file is written only once the damaged one is safe. When it cannot be set
+// aside, keptDamaged is set: it is then the only copy, and nothing may write
+// over it.
+void ResetDamagedFile(const StoreFile& file, const std::string& reason, bool& keptDamaged,
+                      const FileWrite& writeEmpty)
+{
+    std::string entry = "Failed to load " + std::string(file.what) + ": " + reason + ".";
+    const std::optional<std::string> kept = SetAside(file.fileName, file.errorFileName);
+    keptDamaged = !kept;
+    if (keptDamaged) {
+        Log(entry + "\nThe file could not be moved to \"" + file.errorFileName + "\" and has been left as it is.");
+        return;
+    }
+    if (!kept->empty() && *kept != file.errorFileName)
+        entry += "\nThe damaged file has been kept as \"" + *kept + "\".";
     std::string error;
     if (writeEmpty(error))
         Log(entry + "\nEmpty file has been created.");
     else
         Log(entry + "\nNo empty file could be created: " + error + ".");
-    return true;
 }
 
-// Saves one of the two files, unless it holds a damaged file that could not
-// be set aside; a failure is logged.
-void SaveDataFile(const std::string& what, const std::string& fileName, bool keptDamaged,
-                  const std::function<bool(std::string&)>& write)
+// Sets aside a damaged file that could not be set aside when it was found.
+// True once it is kept, or when it is gone.
+bool SetAsideAfterAll(const StoreFile& file)
 {
-    std::string error;
+    const std::optional<std::string> kept = SetAside(file.fileName, file.errorFileName);
+    if (kept && !kept->empty())
+        Log("The damaged file \"" + std::string(file.fileName) + "\" has been kept as \"" + *kept + "\".");
+    return kept.has_value();
+}
+
+// Writes one of the two files. A damaged file that could not be set aside is
+// set aside first; while it cannot be, nothing is written over it. A failure
+// is told to the player.
+bool StoreDataFile(const StoreFile& file, bool& keptDamaged, SaveFailureNotice& notice, const FileWrite& write,
+                   std::string& error)
+{
     if (keptDamaged)
-        error = "\"" + fileName + "\" holds a damaged file that could not be set aside and is kept as it is";
+        keptDamaged = !SetAsideAfterAll(file);
+    if (keptDamaged)
+        error = "\"" + std::string(file.fileName) +
+                "\" holds a damaged file that could not be set aside and is kept as it is";
     else if (write(error))
-        return;
-    Log("Failed to save " + what + ": " + error + ".");
+        return true;
+    notice.Report(file.fileName, error);
+    return false;
 }
 
 // A name that the profile file can hold: one token of a data line.
@@ -259,6 +316,13 @@ bool ProfileStore::CheckChecksum(t4::filereader& reader, std::uint32_t computed)
 
 void ProfileStore::LoadProfiles()
 {
+    // The file is older than the store: what the failed save held stays, and
+    // it is written once more.
+    if (unsavedProfiles_) {
+        profiles = *unsavedProfiles_;
+        SaveProfiles();
+        return;
+    }
     profiles.clear();
     std::vector<Profile> loaded;
     const std::string failure = ReadDataFile(ProfilesFileName, ProfilesSection, "Incorrect checksum",
@@ -276,6 +340,11 @@ void ProfileStore::LoadProfiles()
 
 void ProfileStore::LoadHighscores()
 {
+    if (unsavedHighscores_) {
+        highscores = *unsavedHighscores_;
+        SaveHighscores();
+        return;
+    }
     highscores.clear();
     std::multiset<Highscore> loaded;
     const std::string failure = ReadDataFile(HighscoresFileName, HighscoresSection, "Incorrect Checksum",
@@ -310,30 +379,54 @@ bool ProfileStore::WriteHighscores(std::string& error) const
     return WriteDataFile(HighscoresFileName, HighscoresTitle, HighscoresSection, lines, seed, error);
 }
 
+bool ProfileStore::StoreProfiles(std::string& error)
+{
+    const bool stored = StoreDataFile(ProfilesStoreFile, profilesKeptDamaged_, saveFailures,
+                                      [this](std::string& writeError) { return WriteProfiles(writeError); }, error);
+    if (stored)
+        unsavedProfiles_.reset();
+    else
+        unsavedProfiles_ = profiles;
+    return stored;
+}
+
+bool ProfileStore::StoreHighscores(std::string& error)
+{
+    const bool stored = StoreDataFile(HighscoresStoreFile, highscoresKeptDamaged_, saveFailures,
+                                      [this](std::string& writeError) { return WriteHighscores(writeError); }, error);
+    if (stored)
+        unsavedHighscores_.reset();
+    else
+        unsavedHighscores_ = highscores;
+    return stored;
+}
+
 void ProfileStore::SaveProfiles()
 {
-    SaveDataFile("profiles", ProfilesFileName, profilesKeptDamaged_,
-                 [this](std::string& error) { return WriteProfiles(error); });
+    std::string error;
+    if (!StoreProfiles(error))
+        Log("Failed to save profiles: " + error + ".");
 }
 
 void ProfileStore::SaveHighscores()
 {
-    SaveDataFile("highscores", HighscoresFileName, highscoresKeptDamaged_,
-                 [this](std::string& error) { return WriteHighscores(error); });
+    std::string error;
+    if (!StoreHighscores(error))
+        Log("Failed to save highscores: " + error + ".");
 }
 
 void ProfileStore::ResetProfilesAfterError(const std::string& reason)
 {
     profiles.clear();
-    profilesKeptDamaged_ = !ResetDamagedFile("profiles", ProfilesFileName, ProfilesErrorFileName, reason,
-                                             [this](std::string& error) { return WriteProfiles(error); });
+    ResetDamagedFile(ProfilesStoreFile, reason, profilesKeptDamaged_,
+                     [this](std::string& error) { return StoreProfiles(error); });
 }
 
 void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
 {
     highscores.clear();
-    highscoresKeptDamaged_ = !ResetDamagedFile("highscores", HighscoresFileName, HighscoresErrorFileName, reason,
-                                               [this](std::string& error) { return WriteHighscores(error); });
+    ResetDamagedFile(HighscoresStoreFile, reason, highscoresKeptDamaged_,
+                     [this](std::string& error) { return StoreHighscores(error); });
 }
 
 void ProfileStore::AddProfile(const std::string& name)

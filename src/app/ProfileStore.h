@@ -3,12 +3,14 @@
 #include "app/Highscore.h"
 #include "app/KeyBinding.h"
 #include "app/Profile.h"
+#include "app/SaveFailureNotice.h"
 #include "t4/io/ChecksumChain.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,8 +27,9 @@ inline constexpr std::array<std::uint16_t, 3> LevelsPerWorld = {4, 4, 4};
 // table (at most eight entries), with their checksummed files
 // "Data/Profiles.txt" and "Data/Highscore.txt". A damaged or missing file is
 // set aside under its "_error" name and replaced by an empty one; the screens
-// never see the error. Files are replaced whole: a save writes a temporary
-// file beside the target and renames it over the target.
+// never see the error. A file set aside is never written over. Files are
+// replaced whole: a save writes a temporary file beside the target and
+// renames it over the target.
 class ProfileStore {
 public:
     static constexpr const char* ProfilesFileName = "Data/Profiles.txt";
@@ -35,10 +38,17 @@ public:
     static constexpr const char* HighscoresErrorFileName = "Data/Highscore_error.txt";
     static constexpr std::size_t MaxProfiles = 5;
     static constexpr std::size_t MaxHighscores = 8;
+    // Damaged files are kept under their "_error" name, or when that is taken
+    // under the first free one of "_error_2" to "_error_1000"; an earlier one
+    // is never written over. With all of them taken the damaged file stays.
+    static constexpr int SetAsideNameCount = 1000;
 
     // Whole-file loads and saves. A failed load resets the file; a failed
-    // save is logged and leaves both the file on disk and the store as they
-    // were. A damaged file that could not be set aside is never saved over.
+    // save is logged, told to the player through saveFailures, and leaves
+    // both the file on disk and the store as they were. Until a save of the
+    // file succeeds, a load keeps what the failed save held rather than the
+    // older file, and tries to write it again. A damaged file that could not
+    // be set aside is never saved over: a save tries to set it aside first.
     void LoadProfiles();
     void SaveProfiles();
     void LoadHighscores();
@@ -73,6 +83,8 @@ public:
     std::uint16_t currentProfile = 0;
     // The first value of the checksum chain of both files.
     std::uint32_t seed = ProfileChecksumSeed;
+    // The failed saves that the player is still to be told of.
+    SaveFailureNotice saveFailures;
 
 private:
     // Reads one of the two files, handing every data line of its first
@@ -84,10 +96,18 @@ private:
     // Write the file from the store; false with the reason when it failed.
     bool WriteProfiles(std::string& error) const;
     bool WriteHighscores(std::string& error) const;
+    // Save the file from the store, telling the player when that fails;
+    // false with the reason then.
+    bool StoreProfiles(std::string& error);
+    bool StoreHighscores(std::string& error);
 
     // The file on disk is damaged and could not be set aside: it is the only
-    // copy of what it holds, and no save may write over it until a load
-    // finds it whole again or sets it aside after all.
+    // copy of what it holds, and no save may write over it until a save or
+    // a load sets it aside after all or a load finds it whole again.
     bool profilesKeptDamaged_ = false;
     bool highscoresKeptDamaged_ = false;
+    // What the last save of the file held when it failed: the file on disk
+    // is older than that, so loads take this instead until a save succeeds.
+    std::optional<std::vector<Profile>> unsavedProfiles_;
+    std::optional<std::multiset<Highscore>> unsavedHighscores_;
 };

@@ -191,8 +191,12 @@ TEST(ProfileFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
         ProfileStore store;
         store.LoadProfiles();
         EXPECT_TRUE(store.profiles.empty());
-        EXPECT_EQ(Entry("Failed to load profiles: " + c.reason + ".\nEmpty file has been created."), log.Text());
-        EXPECT_EQ(c.contents, dir.ReadFile("Data/Profiles_error.txt"));
+        EXPECT_EQ(Entry("Failed to load profiles: " + c.reason +
+                        ".\nThe damaged file has been kept as \"Data/Profiles_error_2.txt\".\n"
+                        "Empty file has been created."),
+                  log.Text());
+        EXPECT_EQ("an older damaged file", dir.ReadFile("Data/Profiles_error.txt"));
+        EXPECT_EQ(c.contents, dir.ReadFile("Data/Profiles_error_2.txt"));
         EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
     }
 }
@@ -242,6 +246,42 @@ TEST(DataFiles, MissingFilesAreCreatedEmpty)
     EXPECT_FALSE(dir.Exists("Data/Highscore_error.txt"));
 }
 
+TEST(DataFiles, DamagedFilesInARowAreAllKept)
+{
+    struct Case {
+        const char* file;
+        const char* errorStem;
+        void (*load)(ProfileStore&);
+    } cases[] = {
+        {"Data/Profiles.txt", "Data/Profiles_error", [](ProfileStore& store) { store.LoadProfiles(); }},
+        {"Data/Highscore.txt", "Data/Highscore_error", [](ProfileStore& store) { store.LoadHighscores(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        testsupport::TempDataDir dir;
+        const std::string stem = c.errorStem;
+        const std::vector<std::string> kept = {stem + ".txt", stem + "_2.txt", stem + "_3.txt"};
+        // Three starts, each with the file damaged anew.
+        std::vector<std::string> entries;
+        for (const std::string& name : kept) {
+            dir.WriteFile(c.file, "damaged before " + name);
+            LogCapture log;
+            ProfileStore store;
+            c.load(store);
+            entries.push_back(log.Text());
+        }
+        for (const std::string& name : kept)
+            EXPECT_EQ("damaged before " + name, dir.ReadFile(name));
+        // The usual name goes unsaid, the numbered ones are named.
+        EXPECT_EQ(std::string::npos, entries[0].find("kept as")) << entries[0];
+        EXPECT_NE(std::string::npos, entries[0].find(".\nEmpty file has been created.")) << entries[0];
+        for (std::size_t i = 1; i < kept.size(); ++i)
+            EXPECT_NE(std::string::npos, entries[i].find(".\nThe damaged file has been kept as \"" + kept[i] +
+                                                         "\".\nEmpty file has been created."))
+                << entries[i];
+    }
+}
+
 TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
 {
     struct Case {
@@ -275,10 +315,13 @@ TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
     };
     for (const Case& c : cases) {
         testsupport::TempDataDir dir;
-        // A directory with something in it stands where the damaged file
-        // would go: it can be neither removed, nor replaced, nor copied over.
-        const std::string obstacle = dir.DataPath(std::string(c.errorFile) + "/keep");
-        boost::filesystem::create_directories(obstacle);
+        // Files kept before take every name the damaged file could go to.
+        const std::string stem = std::string(c.errorFile).substr(0, std::string(c.errorFile).size() - 4);
+        std::vector<std::string> taken = {c.errorFile};
+        for (int number = 2; number <= ProfileStore::SetAsideNameCount; ++number)
+            taken.push_back(stem + "_" + std::to_string(number) + ".txt");
+        for (const std::string& name : taken)
+            dir.WriteFile("Data/" + name, "kept before");
         dir.WriteFile(std::string("Data/") + c.file, c.damaged);
 
         LogCapture log;
@@ -292,8 +335,8 @@ TEST(DataFiles, DamagedFileThatCannotBeSetAsideIsLeftAloneForGood)
         EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.file)) << c.file;
         EXPECT_NE(std::string::npos, saveLog.Text().find(Entry(c.saveEntry))) << c.file << saveLog.Text();
 
-        // Once the way is clear the file is set aside and saving resumes.
-        boost::filesystem::remove_all(dir.DataPath(c.errorFile));
+        // Once a name is free the file is set aside and saving resumes.
+        boost::filesystem::remove(dir.DataPath(c.errorFile));
         store.LoadProfiles();
         store.LoadHighscores();
         EXPECT_EQ(c.damaged, dir.ReadFile(std::string("Data/") + c.errorFile)) << c.file;
@@ -341,4 +384,133 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
         << renameLog.Text();
     EXPECT_FALSE(dir.Exists("Data/Highscore.txt.tmp"));
     EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
+}
+
+namespace {
+
+// Stops the saves of a data file while it lives: a folder with something in
+// it takes the place of the temporary file that a save writes first.
+class BlockedSaves {
+public:
+    BlockedSaves(const testsupport::TempDataDir& dir, const std::string& fileName)
+        : folder_(dir.DataPath(fileName + ".tmp"))
+    {
+        boost::filesystem::create_directories(folder_ + "/keep");
+    }
+    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
+    BlockedSaves(const BlockedSaves&) = delete;
+    BlockedSaves& operator=(const BlockedSaves&) = delete;
+
+private:
+    std::string folder_;
+};
+
+std::vector<std::string> ProfileNames(const ProfileStore& store)
+{
+    std::vector<std::string> names;
+    for (const Profile& profile : store.profiles)
+        names.push_back(profile.name);
+    return names;
+}
+
+Lines ProfileLines(const std::vector<std::string>& names)
+{
+    Lines lines;
+    for (const std::string& name : names)
+        lines.push_back({name, "0", "1", "1", "1", "1", "3", "0", "0", "0", "0", "0", "0"});
+    return lines;
+}
+
+}  // namespace
+
+TEST(DataFiles, ProfilesOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    using Names = std::vector<std::string>;
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    store.AddProfile("Ann");
+    store.AddProfile("Bob");
+    const std::string saved = dir.ReadFile("Data/Profiles.txt");
+    {
+        BlockedSaves blocked(dir, "Profiles.txt");
+        store.AddProfile("Zoe");
+        store.profiles.erase(store.profiles.begin() + 1);  // Bob is deleted
+        store.SaveProfiles();
+        store.LoadProfiles();
+        EXPECT_EQ((Names{"Ann", "Zoe"}), ProfileNames(store));
+        // A change that nothing saved goes at a reload, as it would with a
+        // file written whole.
+        store.profiles[0].level = 3;
+        store.LoadProfiles();
+        EXPECT_EQ(1, store.profiles[0].level);
+        EXPECT_EQ((Names{"Ann", "Zoe"}), ProfileNames(store));
+        EXPECT_EQ(saved, dir.ReadFile("Data/Profiles.txt"));
+    }
+    // The next save writes all of it; then loads read the file again.
+    store.AddProfile("Cy");
+    EXPECT_EQ(ProfilesFile(ProfileLines({"Ann", "Zoe", "Cy"})), dir.ReadFile("Data/Profiles.txt"));
+    dir.WriteFile("Data/Profiles.txt", ProfilesFile(ProfileLines({"Dee"})));
+    store.LoadProfiles();
+    EXPECT_EQ((Names{"Dee"}), ProfileNames(store));
+}
+
+TEST(DataFiles, HighscoresOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    testsupport::TempDataDir dir;
+    dir.WriteFile("Data/Highscore.txt", HighscoresFile({{"A", "100"}, {"B", "50"}}));
+    LogCapture log;
+    ProfileStore store;
+    store.AddProfile("Zoe");
+    store.profiles[0].stats.totalCoins = 70;
+    {
+        BlockedSaves blocked(dir, "Highscore.txt");
+        store.AddHighscore();
+        store.LoadHighscores();
+        EXPECT_EQ((Lines{{"A", "100"}, {"Zoe", "70"}, {"B", "50"}}), Entries(store));
+        // The table is cleared, and stays so.
+        store.highscores.clear();
+        store.SaveHighscores();
+        store.LoadHighscores();
+        EXPECT_TRUE(store.highscores.empty());
+        store.AddHighscore();
+        EXPECT_EQ((Lines{{"Zoe", "70"}}), Entries(store));
+        EXPECT_EQ(HighscoresFile({{"A", "100"}, {"B", "50"}}), dir.ReadFile("Data/Highscore.txt"));
+    }
+    // A reload writes what the failed save held, and the file is read again
+    // from then on.
+    store.LoadHighscores();
+    EXPECT_EQ(HighscoresFile({{"Zoe", "70"}}), dir.ReadFile("Data/Highscore.txt"));
+    dir.WriteFile("Data/Highscore.txt", HighscoresFile({{"New", "5"}}));
+    store.LoadHighscores();
+    EXPECT_EQ((Lines{{"New", "5"}}), Entries(store));
+}
+
+TEST(DataFiles, ThePlayerIsToldOnceOfEachFileThatCannotBeSaved)
+{
+    testsupport::TempDataDir dir;
+    dir.WriteFile("Data/Profiles.txt", "damaged");
+    LogCapture log;
+    ProfileStore store;
+    BlockedSaves profilesBlocked(dir, "Profiles.txt");
+    BlockedSaves highscoresBlocked(dir, "Highscore.txt");
+    // The empty file after a damaged one cannot be written; nor can later
+    // saves of either file.
+    store.LoadProfiles();
+    store.AddProfile("Ann");
+    store.LoadProfiles();
+    store.SaveHighscores();
+    store.SaveHighscores();
+
+    const std::string told = store.saveFailures.Take();
+    for (const std::string file : {"Data/Profiles.txt", "Data/Highscore.txt"}) {
+        SCOPED_TRACE(file);
+        const std::size_t at = told.find("\"" + file + "\"");
+        ASSERT_NE(std::string::npos, at) << told;
+        EXPECT_EQ(std::string::npos, told.find("\"" + file + "\"", at + 1)) << told;
+        EXPECT_NE(std::string::npos, told.find("(Output) Can't open file \"" + file + ".tmp\"", at)) << told;
+    }
+    store.AddProfile("Bob");
+    EXPECT_EQ("", store.saveFailures.Take());
+    EXPECT_EQ("damaged", dir.ReadFile("Data/Profiles_error.txt"));
 }

@@ -4,6 +4,7 @@
 
 #include "support/TempDataDir.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -122,18 +123,39 @@ TEST(Config, DamagedFilesAreRewrittenKeepingWhatWasRead)
     }
 }
 
-TEST(Config, AValueOutsideItsChoiceListIsIgnored)
+TEST(Config, AValueOutsideItsChoiceListTakesTheDefaultAndIsLogged)
 {
-    testsupport::TempDataDir dir;
-    dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
-                                     "{0; 7; 1; 30; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
-    LogCapture log;
-    GameWindow window;
-    // At the first load the slots keep index 0: frame mode 2, volume 0.
-    EXPECT_EQ(window.GetFrameMode(), 2u);
-    EXPECT_EQ(window.GetMusicVolume(), 0u);
-    EXPECT_EQ(window.GetSoundVolume(), 50u);
-    EXPECT_EQ(log.Text(), "");
+    struct Case {
+        const char* dataLine;
+        const char* entry;
+        OptionSlot slot;
+        std::uint32_t (GameWindow::*value)() const;
+        std::uint32_t wanted;
+    } cases[] = {
+        {"{0; 7; 1; 50; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid frame mode in \"Data/Config.txt\": 7.\nThe default is used instead.\n", OptionFrameMode,
+         &GameWindow::GetFrameMode, 2},
+        {"{0; 1; 1; 30; 50; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid music volume in \"Data/Config.txt\": 30.\nThe default is used instead.\n", OptionMusicVolume,
+         &GameWindow::GetMusicVolume, 100},
+        {"{0; 1; 1; 50; 101; Left; Right; Up; Down; F; E; D; S; A; P; I}",
+         "\nInvalid sound volume in \"Data/Config.txt\": 101.\nThe default is used instead.\n", OptionSoundVolume,
+         &GameWindow::GetSoundVolume, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dataLine);
+        testsupport::TempDataDir dir;
+        dir.WriteFile("Data/Config.txt", "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n" +
+                                             std::string(c.dataLine) + "\n");
+        LogCapture log;
+        GameWindow window;
+        EXPECT_EQ((window.*c.value)(), c.wanted);
+        EXPECT_NE(log.Text().find(c.entry), std::string::npos) << log.Text();
+        // Read again after another choice: the default again, not that choice.
+        window.selected[c.slot] = 1;
+        window.LoadConfig();
+        EXPECT_EQ((window.*c.value)(), c.wanted);
+    }
 }
 
 TEST(Config, AFailedSaveIsLoggedAndTheGameGoesOn)
@@ -204,4 +226,91 @@ TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
     GameWindow again;
     EXPECT_EQ(again.keyBindings[KeyActionRocket].key, sf::Keyboard::Unknown);
     EXPECT_EQ(again.keyBindings[KeyActionJump].key, sf::Keyboard::D);
+}
+
+namespace {
+
+// Stops the saves of "Data/Config.txt" while it lives: a folder with
+// something in it takes the place of the temporary file a save writes first.
+class BlockedSaves {
+public:
+    explicit BlockedSaves(const testsupport::TempDataDir& dir) : folder_(dir.DataPath("Config.txt.tmp"))
+    {
+        boost::filesystem::create_directories(folder_ + "/keep");
+    }
+    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
+    BlockedSaves(const BlockedSaves&) = delete;
+    BlockedSaves& operator=(const BlockedSaves&) = delete;
+
+private:
+    std::string folder_;
+};
+
+const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
+
+}  // namespace
+
+TEST(Config, OptionsOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    {
+        BlockedSaves blocked(dir);
+        window.selected[OptionMusicVolume] = 3;  // 75
+        ASSERT_TRUE(window.BindKey(KeyActionJump, sf::Keyboard::Space));
+        window.SaveConfig();
+        // Chosen but never applied: gone at the next load, as ever.
+        window.selected[OptionSoundVolume] = 1;
+        window.selected[OptionEditedBinding] = KeyActionMine;
+        window.LoadConfig();
+        EXPECT_EQ(window.GetMusicVolume(), 75u);
+        EXPECT_EQ(window.GetSoundVolume(), 100u);
+        EXPECT_EQ(window.keyBindings[KeyActionJump].key, sf::Keyboard::Space);
+        EXPECT_EQ(window.selected[OptionEditedBinding], static_cast<std::uint32_t>(KeyActionMine));
+        EXPECT_EQ(dir.ReadFile("Data/Config.txt"), DefaultFile);
+    }
+    // A load writes what the failed save held; the file is read from then on.
+    window.LoadConfig();
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"),
+              "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n"
+              "{0; 2; 1; 75; 100; Left; Right; Up; Down; Space; E; D; S; A; P; I}\n");
+    dir.WriteFile("Data/Config.txt", DefaultFile);
+    window.LoadConfig();
+    EXPECT_EQ(window.GetMusicVolume(), 100u);
+}
+
+TEST(Config, ThePlayerIsToldOnceThatTheFileCannotBeSaved)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    BlockedSaves blocked(dir);
+    window.SaveConfig();
+    window.SaveConfig();
+    window.LoadConfig();
+    const std::string told = window.saveFailures.Take();
+    const std::size_t at = told.find("\"Data/Config.txt\"");
+    ASSERT_NE(at, std::string::npos) << told;
+    EXPECT_NE(told.find(Reason, at), std::string::npos) << told;
+    EXPECT_EQ(told.find("\"Data/Config.txt\"", at + 1), std::string::npos) << told;
+    window.SaveConfig();
+    EXPECT_EQ(window.saveFailures.Take(), "");
+}
+
+TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
+{
+    testsupport::TempDataDir dir;
+    const std::string damaged = "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n{1; 0}\n";
+    dir.WriteFile("Data/Config.txt", damaged);
+    BlockedSaves blocked(dir);
+    LogCapture log;
+    GameWindow window;
+    EXPECT_EQ(dir.ReadFile("Data/Config.txt"), damaged);
+    EXPECT_NE(log.Text().find(".\nNo default file could be created: " + Reason + "."), std::string::npos)
+        << log.Text();
+    EXPECT_NE(window.saveFailures.Take().find(Reason), std::string::npos);
+    // What was read before the damage stays in force.
+    EXPECT_TRUE(window.IsFullscreen());
+    EXPECT_EQ(window.GetFrameMode(), 0u);
 }
