@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 using namespace screenstest;
 
@@ -197,4 +199,18 @@ TEST(ErrorMenu, PutsItsMessageAboveTheButtonHoweverLongItIs)
         EXPECT_EQ(shown.substr(shown.size() - 18), "Back to main menu.");
         EXPECT_EQ(Click(menu, Centre(menu.button.sprite)), StateMainMenu);
     }
+}
+
+// A message that no size and no cut can fit above the button (here in a
+// width of one pixel, one character a line) still ends: at the smallest
+// size, with nothing left of the error's own text.
+TEST(ErrorMenu, FittingAMessageThatCanNeverFitEnds)
+{
+    sf::Text text("", App().graphics->resources->GetFont());
+    ErrorMenu::FitMessage(text, false, "Loading error at Gfx/Item.png", 1);
+    EXPECT_EQ(text.getCharacterSize(), ErrorMenu::SmallestMessageSize);
+    std::string shown = text.getString().toAnsiString();
+    shown.erase(std::remove(shown.begin(), shown.end(), '\n'), shown.end());
+    EXPECT_EQ(shown.find("Item"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("..."), std::string::npos) << shown;
 }
