@@ -44,12 +44,18 @@ void ScrollTheView()
 
 }  // namespace
 
-TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
+// The score shown is the one the highscore table enters right after: a
+// total beyond the signed 32-bit range is capped in both.
+TEST(VictoryMenu, CongratulatesTheProfileWithTheScoreTheTableEnters)
 {
     struct Case {
         std::uint32_t score;
         const char* shown;
-    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}, {4294967295u, "4294967295"}};
+    } cases[] = {{0, "0"},
+                 {12345, "12345"},
+                 {2147483647u, "2147483647"},
+                 {4000000000u, "2147483647"},
+                 {4294967295u, "2147483647"}};
     for (const Case& c : cases) {
         PlayAs("Ilka", c.score);
         VictoryMenu menu(*App().resources);
@@ -57,6 +63,12 @@ TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
         EXPECT_EQ(menu.title.text.string.toAnsiString(),
                   std::string("Congratulations, Ilka!\nYour final score: ") + c.shown + "\n\nThanks for playing!")
             << c.score;
+        ProfileStore& store = *App().profiles;
+        store.highscores.clear();
+        store.SaveHighscores();
+        store.AddHighscore();
+        ASSERT_EQ(store.highscores.size(), 1u);
+        EXPECT_EQ(std::to_string(store.highscores.begin()->score), c.shown) << c.score;
     }
 }
 
