@@ -178,8 +178,10 @@ void GameWindow::SaveConfig()
 {
     // The game goes on with its options in memory.
     std::string error;
-    if (!WriteConfig(error))
+    if (!WriteConfig(error)) {
         Log("Failed to save configuration: " + error + ".");
+        saveFailures.Report(ConfigFileName, error);
+    }
 }
 
 void GameWindow::ResetConfigFile(const std::string& reason)

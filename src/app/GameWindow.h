@@ -2,6 +2,7 @@
 
 #include "app/KeyBinding.h"
 #include "app/OptionSlot.h"
+#include "app/SaveFailureNotice.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -60,6 +61,8 @@ public:
     std::vector<KeyBinding> keyBindings;
     std::vector<std::uint32_t> selected;
     std::vector<std::uint32_t> applied;
+    // A failed save of "Data/Config.txt", for the player to be told.
+    SaveFailureNotice saveFailures;
 
 private:
     // Writes "Data/Config.txt" from the selection; false with the reason

@@ -183,9 +183,9 @@ bool ResetDamagedFile(const std::string& what, const std::string& fileName, cons
 }
 
 // Saves one of the two files, unless it holds a damaged file that could not
-// be set aside; a failure is logged.
+// be set aside; a failure is logged and kept for the player to be told.
 void SaveDataFile(const std::string& what, const std::string& fileName, bool keptDamaged,
-                  const std::function<bool(std::string&)>& write)
+                  const std::function<bool(std::string&)>& write, SaveFailureNotice& failures)
 {
     std::string error;
     if (keptDamaged)
@@ -193,6 +193,7 @@ void SaveDataFile(const std::string& what, const std::string& fileName, bool kep
     else if (write(error))
         return;
     Log("Failed to save " + what + ": " + error + ".");
+    failures.Report(fileName, error);
 }
 
 // A name that the profile file can hold: one token of a data line.
@@ -304,13 +305,13 @@ bool ProfileStore::WriteHighscores(std::string& error) const
 void ProfileStore::SaveProfiles()
 {
     SaveDataFile("profiles", ProfilesFileName, profilesKeptDamaged_,
-                 [this](std::string& error) { return WriteProfiles(error); });
+                 [this](std::string& error) { return WriteProfiles(error); }, saveFailures);
 }
 
 void ProfileStore::SaveHighscores()
 {
     SaveDataFile("highscores", HighscoresFileName, highscoresKeptDamaged_,
-                 [this](std::string& error) { return WriteHighscores(error); });
+                 [this](std::string& error) { return WriteHighscores(error); }, saveFailures);
 }
 
 void ProfileStore::ResetProfilesAfterError(const std::string& reason)

@@ -3,6 +3,7 @@
 #include "app/Highscore.h"
 #include "app/KeyBinding.h"
 #include "app/Profile.h"
+#include "app/SaveFailureNotice.h"
 #include "t4/io/ChecksumChain.h"
 
 #include <array>
@@ -73,6 +74,8 @@ public:
     std::uint16_t currentProfile = 0;
     // The first value of the checksum chain of both files.
     std::uint32_t seed = ProfileChecksumSeed;
+    // Failed saves of either file, for the player to be told.
+    SaveFailureNotice saveFailures;
 
 private:
     // Reads one of the two files, handing every data line of its first
