@@ -106,22 +106,26 @@ bool Application::Startup()
         SwitchState(state);
         profiles->LoadProfiles();
         profiles->currentProfile = 0;
+        // Saves fail during the start too (the files written anew after a
+        // failed load).
+        TellSaveFailures();
         return true;
     } catch (const VrenkException& e) {
         Log("Encountered problem at startup: " + e.GetMessage());
-        if (!e.IsRecoverable())
+        if (!e.IsRecoverable()) {
+            failure = e.GetMessage();
             return false;
+        }
         // The loop needs a screen: show the error, or end when even that
         // cannot be shown.
         try {
-            if (demo)
-                demo->active = false;
             profiles->LoadProfiles();
             profiles->currentProfile = 0;
-            ShowErrorScreen(e);
+            ShowErrorScreen(e.GetMessage(), true);
             return true;
         } catch (const VrenkException& again) {
             Log("Encountered problem at startup: " + again.GetMessage());
+            failure = again.GetMessage();
             return false;
         }
     }
@@ -131,43 +135,72 @@ void Application::Run()
 {
     sf::Clock clock;
     sf::Time accumulated = sf::Time::Zero;
-    while (state != StateQuit && current) {
-        try {
-            while (state != StateQuit && current)
-                accumulated = RunPass(accumulated + clock.restart());
-        } catch (const VrenkException& e) {
-            Log("Error: " + e.GetMessage());
-            // The backdrop may be the culprit: it stops until a menu loads a
-            // level into it again.
-            if (demo)
-                demo->active = false;
-            ShowErrorScreen(e);
-        }
-    }
+    while (state != StateQuit && current)
+        accumulated = RunPass(accumulated + clock.restart());
 }
 
 sf::Time Application::RunPass(sf::Time accumulated)
 {
-    StepPlan plan = PlanSteps(accumulated);
-    for (unsigned i = 0; i < plan.steps && current; ++i) {
-        if (Game* backdrop = ActiveBackdrop())
-            backdrop->Update();
-        int next = current->Update();
-        state = next;
-        if (next != StateStay)
-            SwitchState(next);
-    }
-    if (current) {
-        if (demo && demo->active)
-            DrawBackdrop();
-        current->Draw();
-        graphics->window->window.display();
+    const StepPlan plan = PlanSteps(accumulated);
+    try {
+        for (unsigned i = 0; i < plan.steps && current; ++i)
+            RunStep();
+        if (current)
+            DrawFrame();
+    } catch (const VrenkException& e) {
+        Log("Error: " + e.GetMessage());
+        // An error screen that fails itself cannot show the error.
+        if (ShowsErrorScreen())
+            EndOnError(e.GetMessage());
+        else
+            ShowErrorScreen(e.GetMessage(), e.IsRecoverable());
     }
     return plan.remainder;
 }
 
+void Application::RunStep()
+{
+    if (Game* backdrop = ActiveBackdrop()) {
+        try {
+            backdrop->Update();
+        } catch (const VrenkException&) {
+            TurnBackdropPlain();
+            throw;
+        }
+    }
+    const int next = current->Update();
+    state = next;
+    if (next != StateStay)
+        SwitchState(next);
+    TellSaveFailures();
+}
+
+void Application::DrawFrame()
+{
+    if (demo && demo->active) {
+        try {
+            DrawBackdrop();
+        } catch (const VrenkException&) {
+            TurnBackdropPlain();
+            throw;
+        }
+    }
+    current->Draw();
+    graphics->window->window.display();
+    recurrence_.FrameDrawn();
+}
+
+void Application::TurnBackdropPlain()
+{
+    if (demo->plain)
+        return;
+    demo->plain = true;
+    Log("The menus are shown without a backdrop level from now on.");
+}
+
 void Application::SwitchState(int id)
 {
+    LeaveErrorScreen(id);
     state = id;
     if (!KeepsScreens(id)) {
         current.reset();
@@ -208,8 +241,7 @@ void Application::SetUpBackdrop(int id)
         } catch (const VrenkException&) {
             // Shown as any other failure; the menus then go on without a
             // backdrop, or the player could never leave the error screen.
-            demo->plain = true;
-            Log("The menus are shown without a backdrop level from now on.");
+            TurnBackdropPlain();
             throw;
         }
         audio->SetSuppressed(true);
@@ -300,17 +332,65 @@ void Application::HandleError(const VrenkException& e, bool duringStartup)
 {
     Log(std::string("An error occurred ") + (duringStartup ? "during startup" : "during application runtime") +
         "\nError description: " + e.GetMessage());
-    if (duringStartup)
+    if (duringStartup) {
         state = StateQuit;
-    else
-        ShowErrorScreen(e);
+        failure = e.GetMessage();
+    } else {
+        ShowErrorScreen(e.GetMessage(), e.IsRecoverable());
+    }
 }
 
-void Application::ShowErrorScreen(const VrenkException& e)
+void Application::ShowErrorScreen(const std::string& message, bool recoverable)
 {
+    const bool fatal = !recoverable || recurrence_.ComesBack(message);
+    // No backdrop level plays behind the error screen.
+    if (demo)
+        demo->active = false;
     state = StateError;
-    current = std::make_unique<ErrorMenu>(!e.IsRecoverable(), e.GetMessage());
+    try {
+        current = std::make_unique<ErrorMenu>(fatal, message);
+    } catch (const VrenkException& e) {
+        Log("The error screen cannot be shown: " + e.GetMessage());
+        EndOnError(message);
+        return;
+    }
     ShowCursor();
+}
+
+void Application::LeaveErrorScreen(int id)
+{
+    const auto* screen = dynamic_cast<const ErrorMenu*>(current.get());
+    if (!screen)
+        return;
+    if (id != StateQuit)
+        recurrence_.LeftErrorScreen();
+    else if (screen->IsFatal())
+        failure = screen->GetMessage();
+}
+
+void Application::TellSaveFailures()
+{
+    // Nothing is told once the game ends.
+    if (!current || state == StateQuit || ShowsErrorScreen())
+        return;
+    std::string text = profiles->saveFailures.Take();
+    const std::string config = window->saveFailures.Take();
+    if (!config.empty())
+        text = text.empty() ? config : text + "\n\n" + config;
+    if (!text.empty())
+        ShowErrorScreen(text, true);
+}
+
+void Application::EndOnError(const std::string& reason)
+{
+    Log("The game ends on the error: " + reason);
+    failure = reason;
+    SwitchState(StateQuit);
+}
+
+bool Application::ShowsErrorScreen() const
+{
+    return dynamic_cast<const ErrorMenu*>(current.get()) != nullptr;
 }
 
 Game* Application::ActiveBackdrop() const

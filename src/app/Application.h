@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/ErrorRecurrence.h"
 #include "app/StateId.h"
 
 #include <SFML/System/Time.hpp>
 
 #include <memory>
 #include <streambuf>
+#include <string>
 
 class AudioManager;
 class Game;
@@ -36,7 +38,8 @@ public:
     // The main loop; returns when the state is StateQuit or no screen is left.
     void Run();
     // One pass of the main loop over the time gathered since the last pass:
-    // runs up to four fixed steps and draws once. Returns the time left over.
+    // runs up to four fixed steps and draws once; an error on the way puts
+    // the error screen in place. Returns the time left over.
     sf::Time RunPass(sf::Time accumulated);
     // Makes `id` the state and puts its screen in place.
     void SwitchState(int id);
@@ -58,6 +61,10 @@ public:
     std::unique_ptr<Surface> current;
     std::unique_ptr<Surface> background;
     std::unique_ptr<DemoSlot> demo;
+    // Why the game ends on an error rather than as the player chose: a start
+    // that failed, or the way out of an error screen that offers no way
+    // back. "" otherwise. main reports it and ends with a failure.
+    std::string failure;
 
 private:
     Application();
@@ -69,9 +76,28 @@ private:
     // could be loaded.
     void DrawBackdrop();
     void MakeScreen(int id);
-    void ShowErrorScreen(const VrenkException& e);
+    // One fixed step of the backdrop and the current screen.
+    void RunStep();
+    void DrawFrame();
+    // A backdrop game that failed while it played: the menus go on over the
+    // plain background.
+    void TurnBackdropPlain();
+    // Notes the error screen being left for `id`.
+    void LeaveErrorScreen(int id);
+    // Puts the error screen in place, fatal when the error is not
+    // recoverable or came straight back after the error screen's way back;
+    // ends the game when not even the error screen can be made.
+    void ShowErrorScreen(const std::string& message, bool recoverable);
+    // Tells the player of saves that failed, on the error screen, unless one
+    // is up already: then they wait until it is left.
+    void TellSaveFailures();
+    // Ends the game on an error that no screen can show.
+    void EndOnError(const std::string& reason);
+    bool ShowsErrorScreen() const;
     void ShowCursor();
     // The backdrop game while it plays; null when there is none, it rests or
     // the menus run over the plain background.
     Game* ActiveBackdrop() const;
+
+    ErrorRecurrence recurrence_;
 };

@@ -2,6 +2,10 @@
 
 #include <SFML/System/Err.hpp>
 
+#include <boost/filesystem.hpp>
+
+#include <algorithm>
+#include <cstdio>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -57,7 +61,15 @@ void Log(const std::string& message)
 
 std::unique_ptr<LogFile> OpenLogFile()
 {
-    return std::make_unique<LogFile>("Data/Log.txt");
+    auto log = std::make_unique<LogFile>("Data/Log.txt");
+    if (log->fail()) {
+        boost::system::error_code error;
+        const bool folder = boost::filesystem::is_directory("Data", error);
+        WriteToTerminal(folder ? "Vrenk II cannot write its log \"Data/Log.txt\"."
+                               : "Vrenk II finds no folder \"Data\" in " + boost::filesystem::current_path(error).string() +
+                                     ": its log \"Data/Log.txt\" cannot be written.");
+    }
+    return log;
 }
 
 std::streambuf* RedirectLog(std::ostream& log)
@@ -77,6 +89,15 @@ void RestoreLog(std::streambuf* saved)
     redirected = false;
 }
 
+void WriteToTerminal(const std::string& line)
+{
+    std::string text = line;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    text += '\n';
+    std::fputs(text.c_str(), stderr);
+    std::fflush(stderr);
+}
+
 void LogFromMain(const std::string& message)
 {
     if (redirected) {
@@ -85,5 +106,4 @@ void LogFromMain(const std::string& message)
     }
     std::ofstream file("Data/Log.txt", std::ios::out | std::ios::app);
     file << Entry(message) << std::flush;
-    std::cerr << Entry(message) << std::flush;
 }

@@ -32,7 +32,8 @@ void Log(const std::string& message);
 std::string MakeTimestamp();
 std::string MakeTimestamp(const std::tm& time);
 
-// Opens "Data/Log.txt" for writing, truncating it.
+// Opens "Data/Log.txt" for writing, truncating it. When it cannot be opened
+// the terminal is told why (a missing "Data" folder is named).
 std::unique_ptr<LogFile> OpenLogFile();
 
 // Points std::cerr at the log, writes the opening lines and the entry
@@ -42,6 +43,10 @@ std::streambuf* RedirectLog(std::ostream& log);
 
 // Gives std::cerr and sf::err() the buffer back.
 void RestoreLog(std::streambuf* saved);
+
+// Writes one line (line breaks within become spaces) to the process's own
+// standard error, which std::cerr does not reach while it writes the log.
+void WriteToTerminal(const std::string& line);
 
 // An entry written by main after the application is gone or could not be
 // made: it goes to the log while the log is open, and is appended to

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -49,14 +48,6 @@ long ToStoredLong(std::uint32_t value)
 std::uint32_t FromStoredLong(long value)
 {
     return static_cast<std::uint32_t>(value);
-}
-
-// The score of a total of coins; a total beyond the signed 32-bit range
-// keeps the highest score rather than turning negative.
-std::int32_t ScoreOf(std::uint32_t totalCoins)
-{
-    constexpr std::uint32_t highest = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
-    return static_cast<std::int32_t>(std::min(totalCoins, highest));
 }
 
 t4::token_container ProfileLine(const Profile& profile)

@@ -34,25 +34,28 @@ unsigned ButtonRow(float bottom)
     return std::max(ErrorMenu::FirstButtonRow, static_cast<unsigned>(row));
 }
 
-// Sets the message wrapped to the width, as large as still leaves room for
-// the button under it; when even the smallest size leaves none, the error's
-// own text is cut short.
-void FitMessage(sf::Text& text, bool fatal, std::string description, float width)
+}  // namespace
+
+void ErrorMenu::FitMessage(sf::Text& text, bool fatal, const std::string& description, float width)
 {
-    const float lowest = ErrorMenu::LastButtonRow * sfxt::Button::CellSize;
+    const float lowest = LastButtonRow * sfxt::Button::CellSize;
+    std::size_t kept = description.size();
     for (;;) {
-        for (unsigned size = MessageSize; size >= ErrorMenu::SmallestMessageSize; size -= 2) {
+        const std::string shown = kept == description.size() ? description : description.substr(0, kept) + "...";
+        for (unsigned size = MessageSize; size >= SmallestMessageSize; size -= 2) {
             text.setCharacterSize(size);
-            text.setString(Wording(fatal, description));
+            text.setString(Wording(fatal, shown));
             WrapText(text, width);
-            if (ErrorMenu::MessageTop + GetTextSize(text).y + ErrorMenu::ButtonGap <= lowest)
+            if (MessageTop + GetTextSize(text).y + ButtonGap <= lowest)
                 return;
         }
-        description = description.substr(0, description.size() * 3 / 4) + "...";
+        // Nothing of the error's own text left to cut: the smallest size
+        // stands, however far down the button then goes.
+        if (kept == 0)
+            return;
+        kept = kept * 3 / 4;
     }
 }
-
-}  // namespace
 
 ErrorMenu::ErrorMenu(bool isFatal, const std::string& errorMessage)
     : fatal(isFatal), button(isFatal ? QuitStyle : BackStyle, 12, 9),

@@ -33,6 +33,11 @@ public:
     // cleared, so that the screen does not show where a level was scrolled.
     ErrorMenu(bool fatal, const std::string& message);
 
+    // Sets the message wrapped to the width, as large as still leaves room
+    // for the button under it; when even the smallest size leaves none, the
+    // error's own text is cut short, down to nothing.
+    static void FitMessage(sf::Text& text, bool fatal, const std::string& description, float width);
+
     int Update() override;
     void Draw() override;
 

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
+#include "app/Highscore.h"
 #include "app/InputHandler.h"
 #include "app/ProfileStore.h"
 #include "app/ResourceManager.h"
@@ -51,9 +52,9 @@ std::string VictoryMenu::CongratulationText()
     // still shows, with no name and no score.
     const Profile* profile = Application::Instance().profiles->GetCurrentProfile();
     const std::string name = profile ? profile->name : "";
-    // The score is an unsigned 32-bit total and is shown as such.
-    const unsigned score = profile ? profile->stats.totalCoins : 0u;
-    return "Congratulations, " + name + "!\nYour final score: " + UIntToText(score) + "\n\nThanks for playing!";
+    // The score as the highscore table enters it.
+    const std::int32_t score = ScoreOf(profile ? profile->stats.totalCoins : 0u);
+    return "Congratulations, " + name + "!\nYour final score: " + LongToText(score) + "\n\nThanks for playing!";
 }
 
 VictoryMenu::VictoryMenu(ResourceManager& resources)

@@ -1,5 +1,6 @@
-// What main does with an exception that leaves the application: it logs it
-// and ends the program normally.
+// What main does with the end of the program: a failure, or an exception
+// that leaves the application, is logged, told on the terminal in one line
+// and ends the program with status 1; a normal end gives 0.
 #include "app/Log.h"
 #include "app/MainGuard.h"
 #include "app/ResourceException.h"
@@ -7,27 +8,80 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
-TEST(MainGuard, LogsWhatLeavesTheProgramAndEndsNormally)
+namespace {
+
+// What the process writes to its standard error while the object lives.
+class CapturedStandardError {
+public:
+    CapturedStandardError() : file_(std::tmpfile()), saved_(dup(STDERR_FILENO))
+    {
+        std::fflush(stderr);
+        dup2(fileno(file_), STDERR_FILENO);
+    }
+    ~CapturedStandardError()
+    {
+        Restore();
+        std::fclose(file_);
+    }
+    std::string Text()
+    {
+        Restore();
+        std::rewind(file_);
+        std::string text;
+        for (int c; (c = std::fgetc(file_)) != EOF;)
+            text += static_cast<char>(c);
+        return text;
+    }
+
+private:
+    void Restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+
+    std::FILE* file_;
+    int saved_;
+};
+
+}  // namespace
+
+TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
 {
     struct Case {
         const char* what;
-        std::function<void()> body;
-        std::string entry;   // "" for none
+        std::function<std::string()> body;
+        std::string entry;     // "" for none
+        int status;
+        std::string terminal;  // the whole standard error
     } cases[] = {
-        {"nothing thrown", [] {}, ""},
-        {"standard exception", [] { throw std::runtime_error("(Input) Format error"); },
-         "\nEXCEPTION: (Input) Format error\n"},
-        {"anything else", [] { throw ResourceException("not a std::exception", ""); }, "\nUNKNOWN EXCEPTION.\n"},
+        {"normal end", [] { return std::string(); }, "", 0, ""},
+        {"failed start", [] { return std::string("Failed to load resources: Archive Data/Resources1.vrk doesn't exist"); },
+         "", 1, "Vrenk II ended on an error: Failed to load resources: Archive Data/Resources1.vrk doesn't exist\n"},
+        {"error of more than one line", [] { return std::string("Failed to load level 0-1\n   Invalid data"); }, "",
+         1, "Vrenk II ended on an error: Failed to load level 0-1    Invalid data\n"},
+        {"standard exception", []() -> std::string { throw std::runtime_error("(Input) Format error"); },
+         "\nEXCEPTION: (Input) Format error\n", 1, "Vrenk II ended on an error: (Input) Format error\n"},
+        {"anything else", []() -> std::string { throw ResourceException("not a std::exception", ""); },
+         "\nUNKNOWN EXCEPTION.\n", 1, "Vrenk II ended on an error: unknown exception\n"},
     };
     for (const Case& c : cases) {
         testsupport::TempDataDir dir;
         dir.WriteFile("Data/Log.txt", "");
+        CapturedStandardError terminal;
         // After the application is gone the entry is appended to the file.
-        EXPECT_EQ(RunGuarded(c.body), 0) << c.what;
+        EXPECT_EQ(RunGuarded(c.body), c.status) << c.what;
+        EXPECT_EQ(terminal.Text(), c.terminal) << c.what;
         const std::string log = dir.ReadFile("Data/Log.txt");
         if (c.entry.empty())
             EXPECT_EQ(log, "") << c.what;
@@ -35,14 +89,30 @@ TEST(MainGuard, LogsWhatLeavesTheProgramAndEndsNormally)
             EXPECT_NE(log.find(c.entry), std::string::npos) << c.what << log;
     }
 
-    // While the log is open the entry goes there.
+    // While the log is open the entry goes there, and the terminal line
+    // still reaches the terminal.
     testsupport::TempDataDir dir;
+    CapturedStandardError terminal;
     {
         std::unique_ptr<LogFile> log = OpenLogFile();
         std::streambuf* saved = RedirectLog(*log);
-        RunGuarded([] { throw std::logic_error("GetCurrentMusic: Music in stopped state"); });
+        EXPECT_EQ(RunGuarded([]() -> std::string { throw std::logic_error("GetCurrentMusic: Music in stopped state"); }), 1);
         RestoreLog(saved);
     }
     EXPECT_NE(dir.ReadFile("Data/Log.txt").find("\nEXCEPTION: GetCurrentMusic: Music in stopped state\n"),
               std::string::npos);
+    EXPECT_EQ(terminal.Text(), "Vrenk II ended on an error: GetCurrentMusic: Music in stopped state\n");
+}
+
+// Without a "Data" folder the log cannot be written: the terminal is told,
+// naming the folder.
+TEST(MainGuard, ALogThatCannotBeOpenedIsToldOnTheTerminal)
+{
+    testsupport::TempDataDir dir;
+    ASSERT_EQ(std::remove((dir.Path() + "/Data").c_str()), 0);
+    CapturedStandardError terminal;
+    EXPECT_TRUE(OpenLogFile()->fail());
+    const std::string told = terminal.Text();
+    EXPECT_NE(told.find("no folder \"Data\" in " + dir.Path()), std::string::npos) << told;
+    EXPECT_EQ(told.find('\n'), told.size() - 1) << "one line: " << told;
 }

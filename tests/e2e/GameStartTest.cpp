@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <boost/filesystem.hpp>
+
+#include <fstream>
+#include <functional>
 #include <regex>
+#include <string>
+#include <vector>
 
 using namespace std::chrono_literals;
 
@@ -47,7 +53,7 @@ TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
     dir.CopyBuiltArchives();
     std::remove(dir.DataPath("Resources1.vrk").c_str());
     testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
-    EXPECT_EQ(game.WaitForExit(60s), 0);
+    EXPECT_EQ(game.WaitForExit(60s), 1);
 
     std::string log = dir.ReadFile("Data/Log.txt");
     EXPECT_NE(log.find("\nAn error occurred during startup\nError description: Failed to load resources: "
@@ -56,4 +62,43 @@ TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
         << log;
     const std::string end = "\nApplication ends.\n";
     EXPECT_EQ(log.substr(log.size() - std::min(log.size(), end.size())), end) << log;
+}
+
+// A start that fails ends with status 1 and tells the terminal why, naming
+// the archive or the folder, in a line of its own.
+TEST(GameStart, AFailedStartEndsWithAFailureAndTellsTheTerminalWhy)
+{
+    struct Case {
+        const char* what;
+        std::function<void(testsupport::TempDataDir&)> damage;
+        std::vector<std::string> lines;   // each found whole on the standard error; {dir} is the working directory
+    } cases[] = {
+        {"missing archive",
+         [](testsupport::TempDataDir& dir) { boost::filesystem::remove(dir.DataPath("Resources3.vrk")); },
+         {"Vrenk II ended on an error: Failed to load resources: Archive Data/Resources3.vrk doesn't exist"}},
+        {"damaged archive",
+         [](testsupport::TempDataDir& dir) {
+             std::ofstream(dir.DataPath("Resources1.vrk"), std::ios::binary | std::ios::trunc) << "FOXP damaged";
+         },
+         {"Vrenk II ended on an error: Failed to load resources: [FOXP] Wrong archive format"}},
+        {"no Data folder",
+         [](testsupport::TempDataDir& dir) { boost::filesystem::remove_all(dir.Path() + "/Data"); },
+         {"Vrenk II finds no folder \"Data\" in {dir}: its log \"Data/Log.txt\" cannot be written.",
+          "Vrenk II ended on an error: Failed to load resources: Archive Data/Resources2.vrk doesn't exist"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        dir.CopyBuiltArchives();
+        c.damage(dir);
+        testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
+        EXPECT_EQ(game.WaitForExit(60s), 1);
+        const std::string told = "\n" + game.ErrorOutput();
+        for (std::string line : c.lines) {
+            const std::size_t dirAt = line.find("{dir}");
+            if (dirAt != std::string::npos)
+                line.replace(dirAt, 5, dir.Path());
+            EXPECT_NE(told.find("\n" + line + "\n"), std::string::npos) << line << "\nin:" << told;
+        }
+    }
 }

@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 using namespace screenstest;
 
@@ -42,12 +44,18 @@ void ScrollTheView()
 
 }  // namespace
 
-TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
+// The score shown is the one the highscore table enters right after: a
+// total beyond the signed 32-bit range is capped in both.
+TEST(VictoryMenu, CongratulatesTheProfileWithTheScoreTheTableEnters)
 {
     struct Case {
         std::uint32_t score;
         const char* shown;
-    } cases[] = {{0, "0"}, {12345, "12345"}, {4000000000u, "4000000000"}, {4294967295u, "4294967295"}};
+    } cases[] = {{0, "0"},
+                 {12345, "12345"},
+                 {2147483647u, "2147483647"},
+                 {4000000000u, "2147483647"},
+                 {4294967295u, "2147483647"}};
     for (const Case& c : cases) {
         PlayAs("Ilka", c.score);
         VictoryMenu menu(*App().resources);
@@ -55,6 +63,12 @@ TEST(VictoryMenu, CongratulatesTheProfileWithItsFinalScore)
         EXPECT_EQ(menu.title.text.string.toAnsiString(),
                   std::string("Congratulations, Ilka!\nYour final score: ") + c.shown + "\n\nThanks for playing!")
             << c.score;
+        ProfileStore& store = *App().profiles;
+        store.highscores.clear();
+        store.SaveHighscores();
+        store.AddHighscore();
+        ASSERT_EQ(store.highscores.size(), 1u);
+        EXPECT_EQ(std::to_string(store.highscores.begin()->score), c.shown) << c.score;
     }
 }
 
@@ -197,4 +211,18 @@ TEST(ErrorMenu, PutsItsMessageAboveTheButtonHoweverLongItIs)
         EXPECT_EQ(shown.substr(shown.size() - 18), "Back to main menu.");
         EXPECT_EQ(Click(menu, Centre(menu.button.sprite)), StateMainMenu);
     }
+}
+
+// A message that no size and no cut can fit above the button (here in a
+// width of one pixel, one character a line) still ends: at the smallest
+// size, with nothing left of the error's own text.
+TEST(ErrorMenu, FittingAMessageThatCanNeverFitEnds)
+{
+    sf::Text text("", App().graphics->resources->GetFont());
+    ErrorMenu::FitMessage(text, false, "Loading error at Gfx/Item.png", 1);
+    EXPECT_EQ(text.getCharacterSize(), ErrorMenu::SmallestMessageSize);
+    std::string shown = text.getString().toAnsiString();
+    shown.erase(std::remove(shown.begin(), shown.end(), '\n'), shown.end());
+    EXPECT_EQ(shown.find("Item"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("..."), std::string::npos) << shown;
 }

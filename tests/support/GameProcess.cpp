@@ -5,7 +5,12 @@
 #include <X11/Xlib.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -24,15 +29,21 @@ GameProcess::GameProcess(const std::string& binary, const std::string& workingDi
     // Our connection stands before the game's first one, so the server
     // never sees its last client leave while the game starts.
     SharedDisplay();
+    char errorPath[] = "/tmp/vrenk-stderr-XXXXXX";
+    const int errorFile = mkstemp(errorPath);
+    if (errorFile < 0)
+        throw std::runtime_error("no file for the game's standard error");
+    errorPath_ = errorPath;
     pid_ = fork();
     if (pid_ < 0)
         throw std::runtime_error("fork failed");
     if (pid_ == 0) {
-        if (chdir(workingDirectory.c_str()) != 0)
+        if (dup2(errorFile, STDERR_FILENO) < 0 || chdir(workingDirectory.c_str()) != 0)
             _exit(127);
         execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    close(errorFile);
 }
 
 GameProcess::~GameProcess()
@@ -41,6 +52,14 @@ GameProcess::~GameProcess()
         kill(pid_, SIGKILL);
         waitpid(pid_, &status_, 0);
     }
+    std::cerr << ErrorOutput() << std::flush;
+    std::remove(errorPath_.c_str());
+}
+
+std::string GameProcess::ErrorOutput() const
+{
+    std::ifstream file(errorPath_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 bool GameProcess::Running()

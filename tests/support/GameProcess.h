@@ -8,7 +8,9 @@ namespace testsupport {
 
 // The real game binary, started in a working directory of the test's choice
 // on the display in $DISPLAY (run the test under xvfb-run). Every wait is
-// bounded; a process still running when the object dies is killed.
+// bounded; a process still running when the object dies is killed. What the
+// game writes to its standard error is kept, and passed on to the test's
+// own when the object dies.
 class GameProcess {
 public:
     GameProcess(const std::string& binary, const std::string& workingDirectory);
@@ -30,7 +32,11 @@ public:
 
     bool Running();
 
+    // What the game has written to its standard error so far.
+    std::string ErrorOutput() const;
+
 private:
+    std::string errorPath_;
     pid_t pid_ = -1;
     int status_ = 0;
     bool ended_ = false;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <thread>
 
 namespace testsupport {
@@ -147,30 +148,46 @@ double WhiteShare(const Picture& picture)
     return picture.pixels.empty() ? 0 : static_cast<double>(n) / static_cast<double>(picture.pixels.size());
 }
 
+// The error screen's button, found on its picture: the lowest thing drawn in
+// the button column (nothing stands under the button). Its middle, one cell
+// above its lowest pixels (the button is two cells high), or false when the
+// column shows only the background.
+bool FindErrorButton(const Picture& picture, sf::Vector2f& middle)
+{
+    const std::uint32_t background = 0xA26B2A;  // the error screen's (162, 107, 42)
+    const float cell = sfxt::Button::CellSize;
+    const int left = static_cast<int>(static_cast<float>(ErrorMenu::ButtonColumn) * cell);
+    const int right = std::min(picture.width, left + static_cast<int>(5 * cell));  // five cells wide
+    for (int y = picture.height - 1; y >= 0; --y)
+        for (int x = left; x < right; ++x)
+            if (picture.pixels[static_cast<std::size_t>(y * picture.width + x)] != background) {
+                middle = sf::Vector2f(static_cast<float>(left) + 2.5f * cell, static_cast<float>(y) + 1 - cell);
+                return true;
+            }
+    return false;
+}
+
 }  // namespace
 
 bool GameSession::LeaveErrorScreen()
 {
-    const float cell = sfxt::Button::CellSize;
-    const float x = (static_cast<float>(ErrorMenu::ButtonColumn) + 2.5f) * cell;  // five cells wide
-    const double message = WhiteShare(driver_->Capture());
+    const Picture shown = driver_->Capture();
+    const double message = WhiteShare(shown);
     if (message == 0)
         return Fail("no error message is shown");
-    for (unsigned row = ErrorMenu::FirstButtonRow; row <= ErrorMenu::LastButtonRow + 1; ++row) {
-        Click(sf::Vector2f(x, (static_cast<float>(row) + 0.5f) * cell), sf::Vector2f(0, 0));
-        // The screen takes the click where the cursor is when it reads it.
-        std::this_thread::sleep_for(200ms);
-        driver_->MoveMouse(2, 2);
-        std::this_thread::sleep_for(300ms);
-        const Picture now = driver_->Capture();
-        if (!process_->Running() || now.Empty())
-            return Fail("the game ended on the error screen");
-        if (WhiteShare(now) < 0.2 * message) {
-            last_ = now;
-            return true;
-        }
-    }
-    return Fail("the error screen's button was not found");
+    sf::Vector2f button;
+    if (!FindErrorButton(shown, button))
+        return Fail("the error screen's button was not found");
+    // The screen judges the click where the cursor is when it reads it: the
+    // pointer stays on the button until the screen has changed.
+    Click(button, sf::Vector2f(0, 0));
+    const bool left = WaitFor("left the error screen", [message](const Picture& now) {
+        return WhiteShare(now) < 0.2 * message;
+    });
+    driver_->MoveMouse(2, 2);
+    if (!process_->Running())
+        return Fail("the game ended on the error screen");
+    return left;
 }
 
 double GameSession::Changed(const std::string& step, const Picture& before, const Picture& now)

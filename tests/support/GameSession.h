@@ -62,8 +62,9 @@ public:
     bool ClickToScreen(const std::string& step, sf::Vector2f point, sf::Vector2f viewCorner);
     void Click(sf::Vector2f point, sf::Vector2f viewCorner) const;
     // Leaves the error screen by its button, which stands under the message
-    // in the menus' button column: the column is clicked down, the mouse
-    // moved off the buttons after each click, until the screen changes.
+    // in the menus' button column: the button is found on the picture and
+    // clicked, the pointer kept on it until the screen changes and then
+    // moved off the buttons.
     bool LeaveErrorScreen();
     // The window pixel under a point of the view whose top left is `corner`.
     static sf::Vector2i Pixel(sf::Vector2f point, sf::Vector2f corner);

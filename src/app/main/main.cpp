@@ -4,7 +4,9 @@
 int main(int, char**)
 {
     return RunGuarded([] {
-        if (Application::Instance().Startup())
-            Application::Instance().Run();
+        Application& app = Application::Instance();
+        if (app.Startup())
+            app.Run();
+        return app.failure;
     });
 }
