@@ -1,9 +1,13 @@
-# vrenk_library(<target> [DEPS <targets...>])
-# A library made of every source file in the calling folder. A folder with no
-# sources yet becomes an interface library, so it can be linked all the same.
+# vrenk_library(<target> [EXCLUDE <files...>] [DEPS <targets...>])
+# A library made of every source file in the calling folder but those
+# excluded. A folder with no sources yet becomes an interface library, so it
+# can be linked all the same.
 function(vrenk_library target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(file ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
   if(sources)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)

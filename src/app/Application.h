@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppServices.h"
 #include "app/ErrorRecurrence.h"
 #include "app/StateId.h"
 
@@ -24,9 +25,9 @@ struct DemoSlot;
 // The spine of the program: one instance, made on first use, destroyed at
 // exit. It opens the log, owns every service and the screens, runs the
 // fixed-step main loop, switches screens by state id, and turns errors into
-// log entries and the error screen. Other parts of the game reach the
-// services through Instance() and its fields.
-class Application {
+// log entries and the error screen. The screens and the game reach the
+// services through AppServices, which is this one instance too.
+class Application final : public AppServices {
 public:
     static Application& Instance();
 
@@ -48,6 +49,13 @@ public:
     // Stops music, window and the sound loader thread.
     void Quit();
 
+    GameWindow* Window() const override { return window.get(); }
+    ResourceManager* Resources() const override { return resources.get(); }
+    InputHandler* Input() const override { return input.get(); }
+    GraphicsContext* Graphics() const override { return graphics.get(); }
+    AudioManager* Audio() const override { return audio.get(); }
+    ProfileStore* Profiles() const override { return profiles.get(); }
+
     // Fields in the order they are made; they are destroyed in reverse.
     int state;
     std::unique_ptr<LogFile> log;
@@ -68,7 +76,7 @@ public:
 
 private:
     Application();
-    ~Application();
+    ~Application() override;
 
     void InitSubsystems();
     void SetUpBackdrop(int id);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/objects/PlayerStats.h"
+#include "app/PlayerStats.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/Title.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceManager.h"
@@ -27,7 +27,7 @@ const sf::IntRect FrameRect(0, 538, 335, 78);
 
 ResourceManager& Resources()
 {
-    ResourceManager* resources = Application::Instance().resources.get();
+    ResourceManager* resources = AppServices::Instance().Resources();
     if (!resources)
         throw std::logic_error("Title: the resource manager is not there");
     return *resources;
@@ -35,7 +35,7 @@ ResourceManager& Resources()
 
 float WindowWidth()
 {
-    GameWindow* window = Application::Instance().window.get();
+    GameWindow* window = AppServices::Instance().Window();
     if (!window)
         throw std::logic_error("Title: the game window is not there");
     return static_cast<float>(window->window.getSize().x);

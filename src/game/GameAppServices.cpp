@@ -1,6 +1,6 @@
 #include "game/GameAppServices.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/ProfileStore.h"
@@ -16,9 +16,9 @@
 
 namespace {
 
-Application& App()
+AppServices& App()
 {
-    return Application::Instance();
+    return AppServices::Instance();
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ bool GameAppServices::HasDisplay() const
 
 bool GameAppServices::PollEvent(sf::Event& event)
 {
-    return App().window->window.pollEvent(event);
+    return App().Window()->window.pollEvent(event);
 }
 
 bool GameAppServices::IsKeyHeld(sf::Keyboard::Key key) const
@@ -42,134 +42,134 @@ bool GameAppServices::IsKeyHeld(sf::Keyboard::Key key) const
 
 KeyAction GameAppServices::ActionForKey(sf::Keyboard::Key key) const
 {
-    return App().window->ActionForKey(key);
+    return App().Window()->ActionForKey(key);
 }
 
 sf::Keyboard::Key GameAppServices::KeyForAction(KeyAction action) const
 {
-    return BoundKey(App().window->keyBindings, action);
+    return BoundKey(App().Window()->keyBindings, action);
 }
 
 void GameAppServices::SetCursorVisible(bool visible)
 {
-    App().window->SetMouseCursorVisible(visible);
+    App().Window()->SetMouseCursorVisible(visible);
 }
 
 void GameAppServices::PlaySound(std::uint32_t id, float x, float y, float vx, float vy)
 {
-    App().audio->PlaySound(id, x, y, vx, vy);
+    App().Audio()->PlaySound(id, x, y, vx, vy);
 }
 
 void GameAppServices::PlaySingleSound(std::uint32_t id, float x, float y)
 {
-    App().audio->PlaySingleSound(id, x, y);
+    App().Audio()->PlaySingleSound(id, x, y);
 }
 
 void GameAppServices::PauseSingleSound(std::uint32_t id)
 {
-    App().audio->PauseSingleSound(id);
+    App().Audio()->PauseSingleSound(id);
 }
 
 void GameAppServices::StopSingleSounds()
 {
-    App().audio->StopSingleSounds();
+    App().Audio()->StopSingleSounds();
 }
 
 void GameAppServices::UpdateListener(float x, float y)
 {
-    AudioManager& audio = *App().audio;
+    AudioManager& audio = *App().Audio();
     sf::Listener::setPosition(x, y, audio.GetListenerHeight());
     audio.Update();
 }
 
 void GameAppServices::PurgeSounds()
 {
-    App().audio->PurgeSounds();
+    App().Audio()->PurgeSounds();
 }
 
 void GameAppServices::SetSuppressed(bool suppressed)
 {
-    App().audio->SetSuppressed(suppressed);
+    App().Audio()->SetSuppressed(suppressed);
 }
 
 void GameAppServices::SetMainMusic(std::uint32_t id)
 {
-    App().audio->SetMainMusic(id);
+    App().Audio()->SetMainMusic(id);
 }
 
 void GameAppServices::PlayMainMusic()
 {
-    App().audio->PlayMainMusic();
+    App().Audio()->PlayMainMusic();
 }
 
 void GameAppServices::PlayJingle(std::uint32_t id)
 {
-    App().audio->PlayJingle(id);
+    App().Audio()->PlayJingle(id);
 }
 
 void GameAppServices::RestartMusic()
 {
-    App().audio->RestartMusic();
+    App().Audio()->RestartMusic();
 }
 
 void GameAppServices::StopMusic()
 {
-    App().audio->StopMusic();
+    App().Audio()->StopMusic();
 }
 
 void GameAppServices::PauseMusic()
 {
-    App().audio->PauseMusic();
+    App().Audio()->PauseMusic();
 }
 
 void GameAppServices::ResumeMusic()
 {
-    App().audio->ResumeMusic();
+    App().Audio()->ResumeMusic();
 }
 
 void GameAppServices::SpawnEffect(int preset, const Lift* owner, float x, float y, float vx, float vy)
 {
-    App().graphics->SpawnEffect(preset, owner, x, y, vx, vy);
+    App().Graphics()->SpawnEffect(preset, owner, x, y, vx, vy);
 }
 
 void GameAppServices::ClearEffects()
 {
-    App().graphics->ClearEffects();
+    App().Graphics()->ClearEffects();
 }
 
 void GameAppServices::ShowPopupText(int colour, const std::string& text, float x, float y)
 {
-    App().graphics->DrawOutlinedText(colour, text, x, y);
+    App().Graphics()->DrawOutlinedText(colour, text, x, y);
 }
 
 void GameAppServices::ShowSignText(const std::string& text, float x, float y)
 {
-    App().graphics->ShowSignText(text, x, y);
+    App().Graphics()->ShowSignText(text, x, y);
 }
 
 void GameAppServices::SpawnTileEffects(const Player& player)
 {
-    App().graphics->SpawnTileEffects(player);
+    App().Graphics()->SpawnTileEffects(player);
 }
 
 void GameAppServices::SpawnWeaponEffects(const Weapon& weapon)
 {
-    App().graphics->SpawnPlayerEffects(weapon);
+    App().Graphics()->SpawnPlayerEffects(weapon);
 }
 
 void GameAppServices::SpawnLiftEffects(const Lift& lift)
 {
-    App().graphics->SpawnLiftEffects(lift);
+    App().Graphics()->SpawnLiftEffects(lift);
 }
 
 void GameAppServices::UpdateEffects()
 {
-    App().graphics->UpdateEffects();
+    App().Graphics()->UpdateEffects();
 }
 
 void GameAppServices::UpdateCamera(float x, float y, float mapWidth, float mapHeight)
 {
-    GraphicsContext& graphics = *App().graphics;
+    GraphicsContext& graphics = *App().Graphics();
     graphics.UpdateCamera(x, y, mapWidth, mapHeight);
     // A sign's text fades out within 15 steps of leaving the sign.
     if (graphics.signTextBox) {
@@ -181,23 +181,23 @@ void GameAppServices::UpdateCamera(float x, float y, float mapWidth, float mapHe
 
 void GameAppServices::ResetCamera(float x, float y)
 {
-    App().graphics->ResetCamera(x, y);
+    App().Graphics()->ResetCamera(x, y);
 }
 
 sf::Vector2f GameAppServices::GetViewCentre() const
 {
-    return App().window->window.getView().getCenter();
+    return App().Window()->window.getView().getCenter();
 }
 
 void GameAppServices::ToggleInterface()
 {
-    GraphicsContext& graphics = *App().graphics;
+    GraphicsContext& graphics = *App().Graphics();
     graphics.showInterface = !graphics.showInterface;
 }
 
 void GameAppServices::BeginPlay(int backgroundIndex)
 {
-    GraphicsContext& graphics = *App().graphics;
+    GraphicsContext& graphics = *App().Graphics();
     graphics.hideSecretTiles = true;
     graphics.showInterface = true;
     graphics.backgroundIndex = backgroundIndex;
@@ -205,30 +205,30 @@ void GameAppServices::BeginPlay(int backgroundIndex)
 
 ProfileStore& GameAppServices::Profiles()
 {
-    return *App().profiles;
+    return *App().Profiles();
 }
 
 SceneSeen GameAppServices::DrawScene(const Scene& scene)
 {
-    return App().graphics->DrawScene(scene);
+    return App().Graphics()->DrawScene(scene);
 }
 
 void GameAppServices::DrawOverlay(sf::Uint8 alpha)
 {
-    App().graphics->DrawOverlay(alpha);
+    App().Graphics()->DrawOverlay(alpha);
 }
 
 void GameAppServices::DrawHud(const PlayerStats& stats)
 {
-    App().graphics->DrawHud(stats);
+    App().Graphics()->DrawHud(stats);
 }
 
 void GameAppServices::DrawMapOverview(const Tilemap& tilemap)
 {
-    App().graphics->DrawMapOverview(tilemap);
+    App().Graphics()->DrawMapOverview(tilemap);
 }
 
 void GameAppServices::DrawTitle(const Title& title)
 {
-    App().graphics->window->window.draw(title);
+    App().Graphics()->window->window.draw(title);
 }

@@ -2,7 +2,7 @@
 
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ResourceManager.h"
@@ -34,9 +34,9 @@ CreditsMenu::CreditsMenu() : backButton(13, 12, 9), title(1, "Credits", "", Menu
 
 void CreditsMenu::AddEntry(const std::string& heading, const std::string& text)
 {
-    Application& app = Application::Instance();
-    const sf::Font& font = app.graphics->resources->GetFont();
-    const float centreX = static_cast<float>(app.graphics->window->window.getSize().x) / 2;
+    AppServices& app = AppServices::Instance();
+    const sf::Font& font = app.Graphics()->resources->GetFont();
+    const float centreX = static_cast<float>(app.Graphics()->window->window.getSize().x) / 2;
 
     sf::Text head(heading, font, HeadingSize);
     head.setFillColor(HeadingColour);
@@ -70,7 +70,7 @@ StateId CreditsMenu::HandleEvent(const sf::Event& event)
 
 void CreditsMenu::Draw()
 {
-    sf::RenderWindow& window = Application::Instance().graphics->window->window;
+    sf::RenderWindow& window = AppServices::Instance().Graphics()->window->window;
     backButton.Draw(window);
     title.alpha = 255;
     window.draw(title);

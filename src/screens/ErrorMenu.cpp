@@ -2,7 +2,7 @@
 
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ResourceManager.h"
@@ -59,10 +59,10 @@ void ErrorMenu::FitMessage(sf::Text& text, bool fatal, const std::string& descri
 
 ErrorMenu::ErrorMenu(bool isFatal, const std::string& errorMessage)
     : fatal(isFatal), button(isFatal ? QuitStyle : BackStyle, 12, 9),
-      message(Wording(isFatal, errorMessage), Application::Instance().graphics->resources->GetFont(), MessageSize),
+      message(Wording(isFatal, errorMessage), AppServices::Instance().Graphics()->resources->GetFont(), MessageSize),
       title(1, "Error handling", "", MenuTitleColour), description(errorMessage)
 {
-    GraphicsContext& graphics = *Application::Instance().graphics;
+    GraphicsContext& graphics = *AppServices::Instance().Graphics();
     sf::RenderWindow& window = graphics.window->window;
     window.setView(window.getDefaultView());
     for (sf::Vector2f& offset : graphics.layerOffsets)
@@ -93,7 +93,7 @@ StateId ErrorMenu::HandleEvent(const sf::Event& event)
 
 void ErrorMenu::Draw()
 {
-    sf::RenderWindow& window = Application::Instance().graphics->window->window;
+    sf::RenderWindow& window = AppServices::Instance().Graphics()->window->window;
     window.clear(ClearColour);
     button.Draw(window);
     title.alpha = 255;

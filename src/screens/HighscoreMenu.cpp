@@ -2,7 +2,7 @@
 
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ProfileStore.h"
@@ -22,7 +22,7 @@ constexpr unsigned TextSize = 25;
 
 sf::Text MakeText(const std::string& string, const sf::Color& colour)
 {
-    sf::Text text(string, Application::Instance().graphics->resources->GetFont(), TextSize);
+    sf::Text text(string, AppServices::Instance().Graphics()->resources->GetFont(), TextSize);
     text.setFillColor(colour);
     return text;
 }
@@ -30,7 +30,7 @@ sf::Text MakeText(const std::string& string, const sf::Color& colour)
 }  // namespace
 
 HighscoreMenu::HighscoreMenu()
-    : profiles(Application::Instance().profiles.get()), backButton(13, 12, 9), resetButton(9, 4, 21),
+    : profiles(AppServices::Instance().Profiles()), backButton(13, 12, 9), resetButton(9, 4, 21),
       confirmButton(10, ConfirmColumn, ConfirmRow), title(1, "Highscore", "", MenuTitleColour)
 {
     places.reserve(profiles->highscores.size());
@@ -96,7 +96,7 @@ StateId HighscoreMenu::HandleEvent(const sf::Event& event)
 
 void HighscoreMenu::Draw()
 {
-    sf::RenderWindow& window = Application::Instance().graphics->window->window;
+    sf::RenderWindow& window = AppServices::Instance().Graphics()->window->window;
     for (const sf::Text& text : places)
         window.draw(text);
     for (const sf::Text& text : names)

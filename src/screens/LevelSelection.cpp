@@ -1,6 +1,6 @@
 #include "screens/LevelSelection.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/AudioManager.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
@@ -32,7 +32,7 @@ std::string ResumeLabel(const Profile* profile)
 
 Profile* CurrentMenuProfile()
 {
-    return Application::Instance().profiles->GetCurrentProfile();
+    return AppServices::Instance().Profiles()->GetCurrentProfile();
 }
 
 LevelSelection::LevelSelection()
@@ -148,7 +148,7 @@ void LevelSelection::Draw()
 
 void LevelSelection::DrawLoading()
 {
-    const float progress = Application::Instance().audio->GetLoadingProgress();
+    const float progress = AppServices::Instance().Audio()->GetLoadingProgress();
     if (progress == 1.f) {
         loaded = true;
         return;
@@ -156,7 +156,7 @@ void LevelSelection::DrawLoading()
     sf::IntRect rect = barFrame.getTextureRect();
     rect.width = static_cast<int>(static_cast<float>(rect.width) * progress);
     barFill.setTextureRect(rect);
-    GraphicsContext& graphics = *Application::Instance().graphics;
+    GraphicsContext& graphics = *AppServices::Instance().Graphics();
     graphics.DrawSnapped(barFrame);
     graphics.DrawSnapped(barFill);
     MenuDrawWindow().draw(loadingText);

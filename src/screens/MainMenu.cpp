@@ -1,6 +1,5 @@
 #include "screens/MainMenu.h"
 
-#include "app/Application.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ResourceIds.h"

@@ -1,6 +1,6 @@
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "app/ResourceIds.h"
@@ -13,22 +13,22 @@ const sf::Color MenuTitleColour(115, 70, 15, 255);
 
 sf::RenderWindow& MenuInputWindow()
 {
-    return Application::Instance().input->window->window;
+    return AppServices::Instance().Input()->window->window;
 }
 
 sf::RenderWindow& MenuDrawWindow()
 {
-    return Application::Instance().graphics->window->window;
+    return AppServices::Instance().Graphics()->window->window;
 }
 
 const sf::Font& MenuFont()
 {
-    return Application::Instance().graphics->resources->GetFont(FontMain);
+    return AppServices::Instance().Graphics()->resources->GetFont(FontMain);
 }
 
 const sf::Texture& MenuGuiTexture()
 {
-    return Application::Instance().graphics->resources->GetTexture(TextureMenu);
+    return AppServices::Instance().Graphics()->resources->GetTexture(TextureMenu);
 }
 
 bool MenuButtonHit(const sf::Sprite& sprite, sf::Vector2f point)

@@ -1,6 +1,6 @@
 #include "screens/OptionMenu.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/OptionSlot.h"
@@ -45,7 +45,7 @@ void PlaceLabel(sf::Text& text, float centreX, float top)
 
 ProfileStore& Profiles()
 {
-    return *Application::Instance().profiles;
+    return *AppServices::Instance().Profiles();
 }
 
 }  // namespace
@@ -239,7 +239,7 @@ int OptionMenu::HandleClick(bool leftPressed, float x, float y)
     if (applyButton.Contains(point)) {
         window->ApplyOptions(false);
         window->SaveConfig();
-        Application::Instance().audio->SetMusicVolume();
+        AppServices::Instance().Audio()->SetMusicVolume();
         return leave;
     }
     for (std::uint32_t r = 0; r < RowCount; ++r) {

@@ -2,7 +2,7 @@
 
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/GameWindow.h"
 #include "app/InputHandler.h"
 #include "game/render/GraphicsContext.h"
@@ -18,7 +18,7 @@ PauseMenu::PauseMenu(Game* pausedGame, GameWindow* gameWindow)
 {
     if (!game || !window)
         throw std::logic_error("PauseMenu: no paused game");
-    Application::Instance().graphics->window->SetMouseCursorVisible(true);
+    AppServices::Instance().Graphics()->window->SetMouseCursorVisible(true);
     game->RestoreView();
 }
 
@@ -55,7 +55,7 @@ StateId PauseMenu::HandleEvent(const sf::Event& event)
 
 void PauseMenu::Draw()
 {
-    GraphicsContext& graphics = *Application::Instance().graphics;
+    GraphicsContext& graphics = *AppServices::Instance().Graphics();
     sf::RenderWindow& target = graphics.window->window;
     game->Draw();
     graphics.ApplyLayerView(3);

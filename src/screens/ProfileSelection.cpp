@@ -1,6 +1,6 @@
 #include "screens/ProfileSelection.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/ProfileStore.h"
 #include "app/StateId.h"
 #include "screens/MainMenu.h"
@@ -24,7 +24,7 @@ constexpr std::uint32_t Escape = 27;
 
 ProfileStore& Profiles()
 {
-    return *Application::Instance().profiles;
+    return *AppServices::Instance().Profiles();
 }
 
 // Letters, digits and the space of the 8-bit range; a code point beyond it

@@ -2,7 +2,7 @@
 
 #include "screens/MenuCommon.h"
 
-#include "app/Application.h"
+#include "app/AppServices.h"
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
 #include "app/Highscore.h"
@@ -50,7 +50,7 @@ std::string VictoryMenu::CongratulationText()
 {
     // Without a profile in play (nothing should lead here then) the screen
     // still shows, with no name and no score.
-    const Profile* profile = Application::Instance().profiles->GetCurrentProfile();
+    const Profile* profile = AppServices::Instance().Profiles()->GetCurrentProfile();
     const std::string name = profile ? profile->name : "";
     // The score as the highscore table enters it.
     const std::int32_t score = ScoreOf(profile ? profile->stats.totalCoins : 0u);
@@ -65,7 +65,7 @@ VictoryMenu::VictoryMenu(ResourceManager& resources)
     title.drawOffset = TitleDrawOffset;
     title.textOffset = FittedTextOffset(title);
 
-    AudioManager& audio = *Application::Instance().audio;
+    AudioManager& audio = *AppServices::Instance().Audio();
     audio.SetMainMusic(MusicVictory);
     audio.PlayMainMusic();
 }
@@ -73,7 +73,7 @@ VictoryMenu::VictoryMenu(ResourceManager& resources)
 VictoryMenu::~VictoryMenu()
 {
     // Stops the current music, if any still plays, and forgets both tunes.
-    AudioManager& audio = *Application::Instance().audio;
+    AudioManager& audio = *AppServices::Instance().Audio();
     audio.StopMusic();
     audio.mainMusic = MusicNone;
     audio.jingleMusic = MusicNone;
@@ -97,7 +97,7 @@ StateId VictoryMenu::HandleEvent(const sf::Event& event)
 
 void VictoryMenu::Draw()
 {
-    GraphicsContext& graphics = *Application::Instance().graphics;
+    GraphicsContext& graphics = *AppServices::Instance().Graphics();
     sf::RenderWindow& window = graphics.window->window;
     graphics.ApplyLayerView(3);
     window.draw(picture);

@@ -13,7 +13,7 @@ add_dependencies(bench_simulation content)
 
 # Under X: whole frames of every level and of the main menu.
 add_executable(bench_frames ${CMAKE_CURRENT_LIST_DIR}/FrameBench.cpp)
-target_link_libraries(bench_frames PRIVATE vrenk_benchsupport vrenk_app)
+target_link_libraries(bench_frames PRIVATE vrenk_benchsupport vrenk_shell)
 add_dependencies(bench_frames content)
 
 # Under X: the real binary from its start to its first picture.

@@ -16,6 +16,7 @@ set(fuzz_harnesses
   config:ConfigHarness
   profiles:ProfilesHarness
   highscores:HighscoresHarness)
+set(fuzz_libs_level_load vrenk_game_world)
 set(fuzz_libs_level_play vrenk_replay)
 
 foreach(pair ${fuzz_harnesses})

@@ -1,8 +1,8 @@
 #include "MovementFixture.h"
 
+#include "app/PlayerStats.h"
 #include "game/objects/Lift.h"
 #include "game/objects/Player.h"
-#include "game/objects/PlayerStats.h"
 
 using namespace movement;
 

@@ -1,7 +1,7 @@
 #include "MovementFixture.h"
 
+#include "app/PlayerStats.h"
 #include "game/objects/Player.h"
-#include "game/objects/PlayerStats.h"
 
 #include <cmath>
 #include <memory>

@@ -1,6 +1,6 @@
+#include "app/PlayerStats.h"
 #include "game/objects/Enemy.h"
 #include "game/objects/Player.h"
-#include "game/objects/PlayerStats.h"
 #include "game/sim/TileMovement.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -139,6 +140,16 @@ TEST(KindTables, SceneryModesMatchTheirAnimations) {
         EXPECT_EQ(SceneryTypeTable::Get(row.kind).textureRect, row.rect) << row.kind;
         EXPECT_EQ(SceneryTypeTable::Get(row.kind).mode, row.mode) << row.kind;
     }
+}
+
+// The glowing tube, the ember and lava crystals, the energy cells and the
+// lit lamp glow; nothing else does.
+TEST(KindTables, GlowingSceneryKinds) {
+    std::vector<std::int32_t> glowing;
+    for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind)
+        if (SceneryTypeTable::Get(kind).glows)
+            glowing.push_back(kind);
+    EXPECT_EQ(glowing, (std::vector<std::int32_t>{19, 29, 30, 31, 32, 33, 42}));
 }
 
 // Every frame that the objects can show must lie inside the least texture

@@ -65,9 +65,16 @@ public:
     void UpdateEffects() override {}
     void UpdateCamera(float, float, float, float) override {}
     void ResetCamera(float, float) override {}
+    sf::Vector2f GetViewCentre() const override { return sf::Vector2f(); }
     void ToggleInterface() override { showInterface = !showInterface; }
     void BeginPlay(int) override {}
     ProfileStore& Profiles() override { return profiles; }
+    // Without a display the game draws nothing.
+    SceneSeen DrawScene(const Scene&) override { return SceneSeen(); }
+    void DrawOverlay(sf::Uint8) override {}
+    void DrawHud(const PlayerStats&) override {}
+    void DrawMapOverview(const Tilemap&) override {}
+    void DrawTitle(const Title&) override {}
 
     void Press(sf::Keyboard::Key key) { events.push_back(KeyEvent(sf::Event::KeyPressed, key)); }
     void Release(sf::Keyboard::Key key) { events.push_back(KeyEvent(sf::Event::KeyReleased, key)); }

@@ -11,6 +11,7 @@
 #include "game/objects/Player.h"
 #include "game/objects/Scenery.h"
 #include "game/render/BlurEffect.h"
+#include "game/render/ColorTables.h"
 #include "game/render/Hud.h"
 #include "game/world/Floor.h"
 #include "game/world/Scene.h"
@@ -196,8 +197,8 @@ TEST_F(GraphicsTest, OutlinedTextQueuesFourOutlinesThenTheText)
     gc->DrawOutlinedText(7, "x", 500, 300);
     gc->DrawOutlinedText(-1, "y", 500, 300);
     ASSERT_EQ(gc->popupTexts.size(), 15u);
-    EXPECT_EQ(gc->popupTexts[9].getFillColor(), TextColours[0]);
-    EXPECT_EQ(gc->popupTexts[14].getFillColor(), TextColours[0]);
+    EXPECT_EQ(gc->popupTexts[9].getFillColor(), PopupColors[0]);
+    EXPECT_EQ(gc->popupTexts[14].getFillColor(), PopupColors[0]);
 
     gc->ClearEffects();
     EXPECT_TRUE(gc->popupTexts.empty());
@@ -217,7 +218,7 @@ TEST_F(GraphicsTest, OverlayAndBackgrounds)
         sf::Color colour;
     };
     for (const Case& c : {Case{0, 1, sf::Color(162, 107, 42)}, Case{1, 2, sf::Color(60, 100, 70)},
-                          Case{1, 7, BackgroundColours[0]}, Case{1, -1, BackgroundColours[0]}}) {
+                          Case{1, 7, WorldBackgroundColors[0]}, Case{1, -1, WorldBackgroundColors[0]}}) {
         win().clear(sf::Color::Magenta);
         gc->backgroundIndex = c.index;
         gc->DrawBackground(c.mode);

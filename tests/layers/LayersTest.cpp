@@ -4,7 +4,9 @@
 // renderer side by side over both, and the join to the application
 // (src/game itself) on top. The include lines of every file must keep to
 // that order, so that a change cannot quietly let the simulation draw or
-// the objects know the tiles.
+// the objects know the tiles. Below the game lie the application's services
+// in src/app: of its files only the Application, which makes the screens and
+// the game, and main may include them.
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,9 @@ const std::map<std::string, std::set<std::string>> RoomUses = {
     {Join, {"sim", "render", "effects", "world", "objects"}},
 };
 
+// The files of src/app above the game and the screens.
+const std::set<std::string> Shell = {"Application.h", "Application.cpp", "main/main.cpp"};
+
 // The rooms that know nothing of drawing: of SFML's graphics module they
 // may use the plain rectangle and colour only.
 const std::set<std::string> NonDrawing = {"objects", "world", "sim"};
@@ -51,11 +56,13 @@ std::string List(const std::set<std::string>& rooms)
     return text.empty() ? "no other room" : text;
 }
 
+// An include line of a header of the project's own.
+const std::regex Quoted(R"(^\s*#\s*include\s*"([^"]+)\")");
+
 // What one include line does wrong in a file of the room; empty when it
 // keeps to the order.
 std::string CheckInclude(const std::string& room, const std::string& line)
 {
-    static const std::regex Quoted(R"(^\s*#\s*include\s*"([^"]+)\")");
     static const std::regex Angled(R"(^\s*#\s*include\s*<([^>]+)>)");
     const auto uses = RoomUses.find(room);
     if (uses == RoomUses.end())
@@ -86,6 +93,20 @@ std::string CheckInclude(const std::string& room, const std::string& line)
         return header + " lies in no room of the game's layers";
     if (!uses->second.count(target))
         return RoomName(room) + " may not include " + header + " (it uses " + List(uses->second) + ")";
+    return "";
+}
+
+// What one include line does wrong in the file of src/app at `file` (relative
+// to src/app); empty when it keeps the services below the game and the
+// screens.
+std::string CheckServicesInclude(const std::string& file, const std::string& line)
+{
+    std::smatch match;
+    if (Shell.count(file) || !std::regex_search(line, match, Quoted))
+        return "";
+    const std::string header = match[1];
+    if (header.rfind("game/", 0) == 0 || header.rfind("screens/", 0) == 0)
+        return "the services lie below the game and the screens, but src/app/" + file + " includes " + header;
     return "";
 }
 
@@ -120,6 +141,53 @@ TEST(Layers, IncludeRuleFollowsTheOrder)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckInclude(c.room, c.line).empty(), c.allowed) << "room \"" << c.room << "\": " << c.line;
+}
+
+TEST(Layers, ServicesIncludeNothingOfTheGameOrTheScreens)
+{
+    struct Case {
+        const char* file;
+        const char* line;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {"Title.cpp", "#include \"app/ResourceManager.h\"", true},
+        {"Title.h", "#include \"sfxt/TextBox.h\"", true},
+        {"Application.cpp", "#include \"screens/MainMenu.h\"", true},
+        {"Application.cpp", "#include \"game/render/GraphicsContext.h\"", true},
+        {"main/main.cpp", "#include \"game/sim/Game.h\"", true},
+        {"Profile.h", "#include \"game/objects/PlayerStats.h\"", false},
+        {"AppServices.h", "#include \"game/render/GraphicsContext.h\"", false},
+        {"ProfileStore.cpp", "  #  include \"screens/MenuCommon.h\"  // spaced", false},
+        {"main/Other.cpp", "#include \"game/sim/Game.h\"", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckServicesInclude(c.file, c.line).empty(), c.allowed) << c.file << ": " << c.line;
+}
+
+TEST(Layers, EveryIncludeOfTheServicesKeepsBelowTheGame)
+{
+    const fs::path root = fs::path(VRENK_SOURCE_DIR) / "src" / "app";
+    std::set<std::string> filesSeen;
+    std::string failures;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        const fs::path& path = entry.path();
+        if (!entry.is_regular_file() || (path.extension() != ".h" && path.extension() != ".cpp"))
+            continue;
+        const std::string file = path.lexically_relative(root).generic_string();
+        filesSeen.insert(file);
+        std::ifstream in(path);
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            const std::string problem = CheckServicesInclude(file, line);
+            if (!problem.empty())
+                failures += "src/app/" + file + ":" + std::to_string(number) + ": " + problem + "\n";
+        }
+    }
+    EXPECT_EQ(failures, "");
+    // The walk found the sources, and the files above the services are there.
+    for (const std::string& file : Shell)
+        EXPECT_TRUE(filesSeen.count(file)) << "no src/app/" << file;
 }
 
 TEST(Layers, EveryIncludeOfTheGameKeepsToTheOrder)

@@ -187,14 +187,6 @@ std::string Describe(const Scenery& piece, const char* layer = "background")
     return out.str();
 }
 
-bool Glows(std::int32_t kind)
-{
-    for (std::int32_t glowing : {19, 29, 30, 31, 32, 33, 42})
-        if (kind == glowing)
-            return true;
-    return false;
-}
-
 // How far a piece's foot may sink behind the ground in front of it (a
 // quarter of its height at most), and how far above the ground it may end.
 constexpr float Sink = 14;
@@ -286,7 +278,7 @@ TEST_P(LevelView, GlowingBackgroundIsNeverCovered)
 {
     const Tilemap& map = level.world.tilemap;
     for (const Scenery& piece : level.background) {
-        if (!Glows(piece.kind))
+        if (!SceneryTypeTable::Get(piece.kind).glows)
             continue;
         const sf::IntRect rect = SceneryTypeTable::Get(piece.kind).textureRect;
         const float w = static_cast<float>(rect.width);

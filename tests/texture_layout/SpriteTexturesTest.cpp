@@ -5,6 +5,7 @@
 
 #include "BuiltTextures.h"
 
+#include "app/PlayerStats.h"
 #include "game/objects/Animation.h"
 #include "game/objects/AnimationTables.h"
 #include "game/objects/Enemy.h"
@@ -15,7 +16,6 @@
 #include "game/objects/LiftTypeTable.h"
 #include "game/objects/MoveState.h"
 #include "game/objects/Player.h"
-#include "game/objects/PlayerStats.h"
 #include "game/objects/Scenery.h"
 #include "game/objects/SceneryTypeTable.h"
 #include "game/objects/Weapon.h"

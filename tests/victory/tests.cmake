@@ -1,4 +1,4 @@
-vrenk_test(victory LIBS vrenk_app vrenk_screens vrenk_game vrenk_testsupport GL)
+vrenk_test(victory LIBS vrenk_shell vrenk_screens vrenk_game vrenk_testsupport GL)
 add_dependencies(test_victory content)
 # The game pauses when its window loses the focus, as it does whenever
 # another test opens a window on the shared display, and the test moves the

@@ -10,6 +10,7 @@
 #include "game/world/LevelCheck.h"
 #include "game/world/Tile.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,21 +30,6 @@ constexpr std::int32_t TriggeredDropLift = 3;
 // The game's window, in pixels.
 constexpr float ViewWidth = 1024;
 constexpr float ViewHeight = 768;
-
-enum TileIds : std::uint32_t {
-    ItemBlockId = 1,
-    InactiveCheckpointId = 5,
-    ActiveCheckpointId = 6,
-    LevelEndId = 7,
-    WarpId = 8,
-    SwitchId = 9,
-    PressedSwitchId = 10,
-    SwitchedBlockOnId = 11,
-    SwitchedBlockOffId = 12,
-    OneWayDownId = 19,
-    SignId = 23,
-    BorderBlockId = 24,
-};
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
 std::string Number(std::int32_t value) { return std::to_string(value); }
@@ -133,7 +119,8 @@ private:
 
     bool InBorder(const Cell& cell) const
     {
-        return cell.x < 2 || cell.y < 2 || cell.x >= width_ - 2 || cell.y >= height_ - 2;
+        return cell.x < BorderWidth || cell.y < BorderWidth || cell.x >= width_ - BorderWidth ||
+               cell.y >= height_ - BorderWidth;
     }
 
     void CheckSize()

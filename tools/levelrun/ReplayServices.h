@@ -13,8 +13,8 @@ namespace replay {
 // Services without a window for playing recorded keys: the keys of each step
 // are held as on a keyboard with the default bindings, and a key that
 // becomes held or stops being held gives a key press or release event.
-// Sound, music, effects and the camera do nothing; nothing draws random
-// numbers.
+// Sound, music, effects, the camera and drawing do nothing; nothing draws
+// random numbers.
 class ReplayServices : public GameServices {
 public:
     ReplayServices();
@@ -57,9 +57,15 @@ public:
     void UpdateEffects() override {}
     void UpdateCamera(float, float, float, float) override {}
     void ResetCamera(float, float) override {}
+    sf::Vector2f GetViewCentre() const override { return sf::Vector2f(); }
     void ToggleInterface() override {}
     void BeginPlay(int) override {}
     ProfileStore& Profiles() override { return profiles_; }
+    SceneSeen DrawScene(const Scene&) override { return SceneSeen(); }
+    void DrawOverlay(sf::Uint8) override {}
+    void DrawHud(const PlayerStats&) override {}
+    void DrawMapOverview(const Tilemap&) override {}
+    void DrawTitle(const Title&) override {}
 
 private:
     std::vector<KeyBinding> bindings_;

@@ -1,8 +1,8 @@
 #include "game/effects/EffectSpawner.h"
 
+#include "app/PlayerStats.h"
 #include "game/objects/Lift.h"
 #include "game/objects/Player.h"
-#include "game/objects/PlayerStats.h"
 #include "game/objects/Weapon.h"
 #include "kest/RandomEngine.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/PlayerStats.h"
 #include "game/objects/Collidable.h"
-#include "game/objects/PlayerStats.h"
 
 #include <SFML/System/Vector2.hpp>
 

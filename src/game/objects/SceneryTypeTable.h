@@ -18,6 +18,8 @@ struct SceneryType {
     // In the scenery texture: the first frame.
     sf::IntRect textureRect;
     std::int32_t mode;
+    // Drawn a second time into the blur, so that it glows.
+    bool glows;
 };
 
 // The 43 scenery kinds. Every lookup is checked: a kind outside the table is

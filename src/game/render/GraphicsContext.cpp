@@ -5,6 +5,7 @@
 #include "app/ResourceManager.h"
 #include "game/effects/ParticleSystem.h"
 #include "game/render/BlurEffect.h"
+#include "game/render/ColorTables.h"
 #include "game/render/Hud.h"
 #include "game/world/Tilemap.h"
 #include "sfxt/TextBox.h"
@@ -168,7 +169,7 @@ sf::Vector2f GraphicsContext::ClampToScreen(float x, float y, float width, float
 std::size_t GraphicsContext::BackgroundSlot() const
 {
     // A level names one of three backgrounds; anything else shows the first.
-    if (backgroundIndex < 0 || backgroundIndex >= static_cast<std::int32_t>(BackgroundColours.size()))
+    if (backgroundIndex < 0 || backgroundIndex >= static_cast<std::int32_t>(WorldBackgroundColors.size()))
         return 0;
     return static_cast<std::size_t>(backgroundIndex);
 }
@@ -180,7 +181,7 @@ void GraphicsContext::DrawBackground(int mode)
         window->window.clear(sf::Color(162, 107, 42));
         break;
     case 1:
-        window->window.clear(BackgroundColours[BackgroundSlot()]);
+        window->window.clear(WorldBackgroundColors[BackgroundSlot()]);
         break;
     case 2: {
         sf::Texture& texture = resources->GetTexture(TextureBackground1 + static_cast<std::uint32_t>(BackgroundSlot()));
@@ -227,10 +228,10 @@ void GraphicsContext::DrawOutlinedText(int colour, const std::string& text, floa
     const sf::Vector2f at = ClampToScreen(x, y, 0, 0, -20);
     // An unknown colour shows in the first one.
     const std::size_t index =
-        colour >= 0 && colour < static_cast<int>(TextColours.size()) ? static_cast<std::size_t>(colour) : 0;
+        colour >= 0 && colour < static_cast<int>(PopupColors.size()) ? static_cast<std::size_t>(colour) : 0;
 
     sf::Text main(text, *font, 16);
-    main.setFillColor(TextColours[index]);
+    main.setFillColor(PopupColors[index]);
     main.setPosition(at.x, at.y - 5);
     const sf::Vector2f size = GetTextSize(main);
     main.setOrigin(static_cast<float>(static_cast<int>(size.x * 0.5f + 0.5f)),

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/render/ColorTables.h"
 #include "game/world/TilePos.h"
 
 #include <boost/ptr_container/ptr_map.hpp>
@@ -46,12 +45,6 @@ namespace sfxt {
 class TextBox;
 }
 
-// Colours of the popup texts, by the colour argument of DrawOutlinedText
-// (the colour table's popup colours).
-inline const std::array<sf::Color, 7>& TextColours = PopupColors;
-// The plain background colour of each of the three level backgrounds (the
-// colour table's world backgrounds).
-inline const std::array<sf::Color, 3>& BackgroundColours = WorldBackgroundColors;
 // How far each layer scrolls with the camera.
 extern const std::array<float, 4> LayerParallax;
 // Cut from the player texture and drawn over the player: the mark of a

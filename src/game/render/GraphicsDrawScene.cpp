@@ -26,27 +26,6 @@
 #include <limits>
 #include <vector>
 
-namespace {
-
-// The scenery kinds that glow.
-bool Glows(std::int32_t kind)
-{
-    switch (kind) {
-    case 19:
-    case 29:
-    case 30:
-    case 31:
-    case 32:
-    case 33:
-    case 42:
-        return true;
-    default:
-        return false;
-    }
-}
-
-}  // namespace
-
 SceneSeen GraphicsContext::DrawScene(const Scene& scene)
 {
     sf::RenderWindow& target = window->window;
@@ -60,10 +39,10 @@ SceneSeen GraphicsContext::DrawScene(const Scene& scene)
 
     ApplyLayerView(1);
     for (const Scenery& piece : *scene.backgroundScenery)
-        DrawObject(piece, TextureScenery, !piece.facingRight, 0, 120, Glows(piece.kind));
+        DrawObject(piece, TextureScenery, !piece.facingRight, 0, 120, piece.GetType().glows);
     ApplyLayerView(2);
     for (const Scenery& piece : *scene.foregroundScenery)
-        DrawObject(piece, TextureScenery, !piece.facingRight, 0, 255, Glows(piece.kind));
+        DrawObject(piece, TextureScenery, !piece.facingRight, 0, 255, piece.GetType().glows);
     for (const Lift& lift : world.lifts)
         DrawObject(lift, TextureObject, false, 0, 255, false);
     DrawBackgroundParticles();

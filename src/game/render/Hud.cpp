@@ -2,7 +2,7 @@
 
 #include "app/FrameDuration.h"
 #include "app/GameWindow.h"
-#include "game/objects/PlayerStats.h"
+#include "app/PlayerStats.h"
 #include "sfxt/NumberText.h"
 
 #include <SFML/Graphics/Texture.hpp>

@@ -79,16 +79,7 @@ Game::Game(const Game& other, GameServices& services)
     collider_.SetWorld(world_.get());
     if (other.player_) {
         player_ = std::make_unique<Player>(*other.player_);
-        // A player riding one of the source's lifts rides the lift of the
-        // same index here.
-        if (player_->lift) {
-            const std::vector<Lift>& sourceLifts = other.world_->lifts;
-            LiftCarrier* image = nullptr;
-            for (std::size_t i = 0; i < sourceLifts.size() && i < world_->lifts.size(); ++i)
-                if (player_->lift == static_cast<const LiftCarrier*>(&sourceLifts[i]))
-                    image = &world_->lifts[i];
-            player_->lift = image;
-        }
+        world_->RepointLift(*player_, *other.world_);
     }
 }
 

@@ -76,7 +76,7 @@ public:
     virtual void UpdateCamera(float x, float y, float mapWidth, float mapHeight) = 0;
     virtual void ResetCamera(float x, float y) = 0;
     // The centre of the window's current view; (0, 0) without a display.
-    virtual sf::Vector2f GetViewCentre() const;
+    virtual sf::Vector2f GetViewCentre() const = 0;
     virtual void ToggleInterface() = 0;
     // Switches the renderer to play mode and gives it the level's background.
     virtual void BeginPlay(int backgroundIndex) = 0;
@@ -85,14 +85,14 @@ public:
     virtual ProfileStore& Profiles() = 0;
 
     // Drawing one frame, in this order; without a display (see HasDisplay)
-    // nothing is drawn, and a stand-in need not draw at all.
+    // the game asks for none of it.
     // The level from its background up to the glow of the play field.
-    virtual SceneSeen DrawScene(const Scene& scene);
+    virtual SceneSeen DrawScene(const Scene& scene) = 0;
     // A black layer of the given alpha over the view; nothing for 0.
-    virtual void DrawOverlay(sf::Uint8 alpha);
+    virtual void DrawOverlay(sf::Uint8 alpha) = 0;
     // The head-up display, while the interface is shown.
-    virtual void DrawHud(const PlayerStats& stats);
+    virtual void DrawHud(const PlayerStats& stats) = 0;
     // The whole level at a twelfth of its size, in the middle of the window.
-    virtual void DrawMapOverview(const Tilemap& tilemap);
-    virtual void DrawTitle(const Title& title);
+    virtual void DrawMapOverview(const Tilemap& tilemap) = 0;
+    virtual void DrawTitle(const Title& title) = 0;
 };

@@ -3,20 +3,13 @@
 #include "game/objects/Lift.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/Tile.h"
+#include "game/world/TileIds.h"
 #include "game/world/Tilemap.h"
 #include "game/world/World.h"
 
 #include "app/GameLogicError.h"
 
 #include <cstddef>
-
-namespace {
-
-constexpr std::uint32_t ActiveCheckpointId = 6;
-constexpr std::uint32_t LevelEndId = 7;
-constexpr std::uint32_t WarpId = 8;
-
-}  // namespace
 
 void CheckLevel(const Tilemap& tilemap, const std::vector<Lift>& lifts)
 {

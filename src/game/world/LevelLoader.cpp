@@ -12,6 +12,7 @@
 #include "game/world/LevelCheck.h"
 #include "game/world/TargetProperty.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 
 #include "app/ArchivePasswords.h"
@@ -41,10 +42,6 @@ const char* const ChecksumSection = "Checksum";
 
 constexpr std::int32_t TileSize = 36;
 constexpr short BackgroundCount = 3;
-constexpr std::uint32_t WarpId = 8;
-constexpr std::uint32_t SwitchId = 9;
-constexpr std::uint32_t PressedSwitchId = 10;
-constexpr std::uint32_t ItemBlockId = 1;
 constexpr std::uint32_t SurfaceFlags = TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope | TileFlag::Fading;
 constexpr std::uint32_t BlendFlags = TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope;
 

@@ -1,13 +1,13 @@
 #include "game/world/Tilemap.h"
 
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
-constexpr std::uint32_t BorderBlockId = 24;
 constexpr std::uint32_t BlendFlags = TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope;
 
 const Tilemap::EnemySet& NoEnemies()
@@ -98,10 +98,9 @@ void Tilemap::InitBorder()
 
 bool Tilemap::InBorderRing(std::int32_t x, std::int32_t y) const
 {
-    constexpr std::int32_t width = 2;
     const std::int32_t columns = static_cast<std::int32_t>(Columns());
     const std::int32_t rows = static_cast<std::int32_t>(Rows());
-    return x < width || x >= columns - width || y < width || y >= rows - width;
+    return x < BorderWidth || x >= columns - BorderWidth || y < BorderWidth || y >= rows - BorderWidth;
 }
 
 const Tilemap::EnemySet& Tilemap::GetLinkedEnemies(std::int32_t x, std::int32_t y) const

@@ -5,24 +5,11 @@
 
 namespace {
 
-// Points an object that rides one of the source's lifts at the lift of the
-// same index in the copy.
-void RepointLift(Collidable& object, const std::vector<Lift>& sourceLifts, std::vector<Lift>& lifts)
-{
-    if (!object.lift)
-        return;
-    for (std::size_t i = 0; i < sourceLifts.size() && i < lifts.size(); ++i)
-        if (object.lift == static_cast<const LiftCarrier*>(&sourceLifts[i])) {
-            object.lift = &lifts[i];
-            return;
-        }
-}
-
 template <typename List>
-void RepointLifts(List& objects, const std::vector<Lift>& sourceLifts, std::vector<Lift>& lifts)
+void RepointLifts(List& objects, const World& source, World& copy)
 {
     for (Collidable& object : objects)
-        RepointLift(object, sourceLifts, lifts);
+        copy.RepointLift(object, source);
 }
 
 }  // namespace
@@ -45,10 +32,10 @@ World::World(const World& other)
         images.emplace(&source, &*copy++);
     tilemap.RemapLinks(images);
 
-    RepointLifts(enemies, other.lifts, lifts);
-    RepointLifts(playerWeapons, other.lifts, lifts);
-    RepointLifts(enemyWeapons, other.lifts, lifts);
-    RepointLifts(items, other.lifts, lifts);
+    RepointLifts(enemies, other, *this);
+    RepointLifts(playerWeapons, other, *this);
+    RepointLifts(enemyWeapons, other, *this);
+    RepointLifts(items, other, *this);
 }
 
 World& World::operator=(const World& other)
@@ -70,4 +57,16 @@ void World::Clear()
     playerWeapons.clear();
     enemyWeapons.clear();
     items.clear();
+}
+
+void World::RepointLift(Collidable& object, const World& source)
+{
+    if (!object.lift)
+        return;
+    for (std::size_t i = 0; i < source.lifts.size() && i < lifts.size(); ++i)
+        if (object.lift == static_cast<const LiftCarrier*>(&source.lifts[i])) {
+            object.lift = &lifts[i];
+            return;
+        }
+    object.lift = nullptr;
 }

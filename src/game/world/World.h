@@ -25,6 +25,10 @@ public:
     // Empties the map (keeping its size) and every list.
     void Clear();
 
+    // Points an object of a copy of `source` that rides one of the source's
+    // lifts at the lift of the same index here (null when there is none).
+    void RepointLift(Collidable& object, const World& source);
+
     Tilemap tilemap;
     std::vector<Lift> lifts;
     // A list, so that the tile links keep pointing at the same enemies.
