@@ -370,8 +370,9 @@ void Application::LeaveErrorScreen(int id)
 
 void Application::TellSaveFailures()
 {
-    // Nothing is told once the game ends.
-    if (!current || state == StateQuit || ShowsErrorScreen())
+    // Nothing is told once the game ends, and a game in progress is not
+    // broken off for it: the player is told when it is left.
+    if (!current || state == StateQuit || ShowsErrorScreen() || PlaysAGame())
         return;
     std::string text = profiles->saveFailures.Take();
     const std::string config = window->saveFailures.Take();
@@ -391,6 +392,11 @@ void Application::EndOnError(const std::string& reason)
 bool Application::ShowsErrorScreen() const
 {
     return dynamic_cast<const ErrorMenu*>(current.get()) != nullptr;
+}
+
+bool Application::PlaysAGame() const
+{
+    return background || dynamic_cast<const Game*>(current.get()) || dynamic_cast<const VictoryMenu*>(current.get());
 }
 
 Game* Application::ActiveBackdrop() const

@@ -97,11 +97,14 @@ private:
     // ends the game when not even the error screen can be made.
     void ShowErrorScreen(const std::string& message, bool recoverable);
     // Tells the player of saves that failed, on the error screen, unless one
-    // is up already: then they wait until it is left.
+    // is up already or a game is in progress (playing, paused, or at its
+    // victory): then they wait until it is left.
     void TellSaveFailures();
     // Ends the game on an error that no screen can show.
     void EndOnError(const std::string& reason);
     bool ShowsErrorScreen() const;
+    // A game is played, paused behind a menu, or ends at the victory screen.
+    bool PlaysAGame() const;
     void ShowCursor();
     // The backdrop game while it plays; null when there is none, it rests or
     // the menus run over the plain background.

@@ -103,6 +103,31 @@ TEST(ApplicationErrors, ASaveThatFailsDuringAStepIsToldOnceAnErrorScreenIsLeft)
     EXPECT_TRUE(Is<MainMenu>(app.current));
 }
 
+// A failed save during a level (at its end, say) does not break off the game
+// in progress, paused or not: the player is told once it is left.
+TEST(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
+{
+    Application& app = App();
+    app.profiles->AddProfile("Tester");   // a new game plays the current profile
+    app.profiles->currentProfile = 0;
+    app.SwitchState(StateNewGame);
+    app.profiles->saveFailures = SaveFailureNotice();   // each file is told once a run
+    app.profiles->saveFailures.Report("Data/Profiles.txt", "Disk full");
+    app.RunPass(OneStep);
+    EXPECT_TRUE(Is<Game>(app.current));
+    app.SwitchState(StatePause);
+    app.RunPass(OneStep);
+    EXPECT_EQ(ErrorScreen(), nullptr) << "the paused game waits behind its menu";
+    app.SwitchState(StateLevelSelection);
+    app.RunPass(OneStep);
+    const ErrorMenu* screen = ErrorScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->GetMessage(), Told("Data/Profiles.txt", "Disk full"));
+    app.SwitchState(StateMainMenu);
+    app.RunPass(OneStep);
+    EXPECT_TRUE(Is<MainMenu>(app.current));
+}
+
 // The failure lies in the backdrop level's frame, not in its load: the way
 // back leads to the menus over the plain background.
 TEST(ApplicationErrors, ABackdropThatFailsWhileItPlaysLeavesTheMenusOnThePlainBackground)
