@@ -2,7 +2,6 @@
 // device (the tests run with ALSOFT_DRIVERS=null).
 #include "app/AudioManager.h"
 #include "app/GameWindow.h"
-#include "app/ResourceException.h"
 #include "app/ResourceManager.h"
 
 #include "support/FixtureArchives.h"
@@ -249,7 +248,7 @@ TEST(AudioManager, ASoundTheLoaderCannotLoadIsLoggedAndStaysSilent)
         Audio a(c.missing, c.files);
         EXPECT_NE(LoadAllSounds(a.audio).find("Sound loader: Loading error at Sfx/Warp.wav\n"), std::string::npos)
             << c.what;
-        // Played, it is not looked for again.
+        // Played, it is not loaded again (which would fail and throw).
         for (int i = 0; i < 2; ++i)
             EXPECT_NO_THROW(a.audio.PlaySound(SoundWarp, 0.f, 0.f)) << c.what;
         EXPECT_TRUE(a.audio.pools[SoundWarp].empty()) << c.what;
