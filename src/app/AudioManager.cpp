@@ -3,6 +3,7 @@
 #include "app/GameWindow.h"
 #include "app/Log.h"
 #include "app/ResourceException.h"
+#include "app/ResourceFile.h"
 #include "app/ResourceManager.h"
 
 #include <SFML/Audio/Listener.hpp>
@@ -14,6 +15,7 @@
 #include <AL/alc.h>
 
 #include <cmath>
+#include <exception>
 #include <stdexcept>
 
 namespace {
@@ -21,6 +23,11 @@ namespace {
 // How long PlayJingle waits for the device to report the paused music as
 // no longer playing before it goes on anyway.
 const sf::Time PauseWaitLimit = sf::seconds(1.f);
+
+std::string SoundPath(std::uint32_t id)
+{
+    return (id < PooledSoundCount ? SoundFile(id) : SingleSoundFile(id)).path;
+}
 
 }  // namespace
 
@@ -91,7 +98,7 @@ void AudioManager::SetupMovableSound(MovableSound& sound, float x, float y, floa
 
 void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float vy)
 {
-    if (suppressed || !audible || !PlacedInHearing(x, y))
+    if (suppressed || !audible || !PlacedInHearing(x, y) || IsDamaged(id))
         return;
     const sf::SoundBuffer* buffer;
     {
@@ -106,7 +113,7 @@ void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float
 
 void AudioManager::PlaySingleSound(std::uint32_t id, float x, float y)
 {
-    if (suppressed || !audible || !PlacedInHearing(x, y))
+    if (suppressed || !audible || !PlacedInHearing(x, y) || IsDamaged(id))
         return;
     sf::Sound& sound = singleSounds.at(id - PooledSoundCount);
     if (!sound.getBuffer())
@@ -294,18 +301,36 @@ void AudioManager::LoadSounds()
             if (cancel)
                 return;
         }
-        try {
-            sf::Lock lock(resources->GetSoundMutex());
-            if (id < PooledSoundCount)
-                resources->GetSound(id);
-            else
-                resources->GetSingleSound(id);
-        } catch (const ResourceException& e) {
-            // Left unloaded: the main thread's request reports it when the
-            // sound is first played.
-            Log("Sound loader: " + e.GetMessage());
-        }
+        PreloadSound(id);
     }
     sf::Lock lock(mutex);
     progress = 1.f;
+}
+
+void AudioManager::PreloadSound(std::uint32_t id)
+{
+    std::string failure;
+    try {
+        sf::Lock lock(resources->GetSoundMutex());
+        if (id < PooledSoundCount)
+            resources->GetSound(id);
+        else
+            resources->GetSingleSound(id);
+        return;
+    } catch (const ResourceException& e) {
+        failure = e.GetMessage();
+    } catch (const std::exception& e) {
+        failure = "Failed to load " + SoundPath(id) + ": " + e.what();
+    } catch (...) {
+        failure = "Failed to load " + SoundPath(id);
+    }
+    Log("Sound loader: " + failure + "\nThe game goes on without this sound.");
+    sf::Lock lock(mutex);
+    damagedSounds.insert(id);
+}
+
+bool AudioManager::IsDamaged(std::uint32_t id)
+{
+    sf::Lock lock(mutex);
+    return damagedSounds.count(id) != 0;
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <list>
+#include <set>
 
 class GameWindow;
 class ResourceManager;
@@ -37,9 +38,11 @@ public:
     void InitSpatialParameters();
 
     // A pooled sound (0..23) at (x, y) moving by (vx, vy) per step. A sound
-    // at exactly (0, 0) plays at the listener.
+    // at exactly (0, 0) plays at the listener. A sound that the loader thread
+    // could not load stays silent.
     void PlaySound(std::uint32_t id, float x, float y, float vx = 0.f, float vy = 0.f);
-    // Sound 24 or 25 at (x, y): started, resumed or only moved.
+    // Sound 24 or 25 at (x, y): started, resumed or only moved; silent as
+    // above.
     void PlaySingleSound(std::uint32_t id, float x, float y);
     void PauseSingleSound(std::uint32_t id);
     void StopSingleSounds();
@@ -92,10 +95,16 @@ public:
     sf::Mutex mutex;
     bool cancel = false;
     float progress = 0.f;
+    // The sounds that the loader thread failed to load, under the mutex too.
+    std::set<std::uint32_t> damagedSounds;
     MusicState state = MusicStopped;
 
 private:
     void LoadSounds();
+    // Loads one sound on the loader thread. Whatever fails is logged and the
+    // sound marked damaged: the game goes on without it.
+    void PreloadSound(std::uint32_t id);
+    bool IsDamaged(std::uint32_t id);
     // Where a new sound plays, or false when it is too far away to be heard.
     bool PlacedInHearing(float& x, float& y) const;
     void SetupMovableSound(MovableSound& sound, float x, float y, float vx, float vy);

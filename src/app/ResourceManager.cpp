@@ -6,6 +6,7 @@
 #include "foxp/TwistedStream.h"
 #include "kest/BigTexture.h"
 
+#include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
@@ -13,7 +14,9 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Lock.hpp>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -40,6 +43,26 @@ T& GetOrLoad(std::map<std::uint32_t, std::unique_ptr<T>>& cache, std::uint32_t i
     auto object = std::make_unique<T>();
     load(*object);
     return *cache.emplace(id, std::move(object)).first->second;
+}
+
+// Fills a sound buffer from a sound file. Unlike
+// sf::SoundBuffer::loadFromStream, which makes room for as many samples as the
+// file's header claims, it never sets aside more samples than the stream has
+// bytes, and it refuses a file that holds fewer samples than its header
+// claims: a damaged header cannot make it ask for gigabytes.
+bool LoadSamples(sf::SoundBuffer& buffer, sf::InputStream& stream)
+{
+    sf::InputSoundFile file;
+    if (!file.openFromStream(stream))
+        return false;
+    const sf::Uint64 claimed = file.getSampleCount();
+    std::vector<sf::Int16> samples;
+    samples.reserve(static_cast<std::size_t>(std::min<sf::Uint64>(claimed, stream.getSize())));
+    sf::Int16 chunk[4096];
+    while (const sf::Uint64 count = file.read(chunk, sizeof chunk / sizeof chunk[0]))
+        samples.insert(samples.end(), chunk, chunk + count);
+    return samples.size() == claimed &&
+           buffer.loadFromSamples(samples.data(), samples.size(), file.getChannelCount(), file.getSampleRate());
 }
 
 }  // namespace
@@ -107,7 +130,7 @@ void ResourceManager::LoadMusic(sf::Music& music, const std::string& path)
 
 void ResourceManager::LoadSound(sf::SoundBuffer& buffer, const std::string& path)
 {
-    if (!buffer.loadFromStream(OpenStream(soundArchive_, path, KindSound)))
+    if (!LoadSamples(buffer, OpenStream(soundArchive_, path, KindSound)))
         LoadingError(path, KindSound);
 }
 

@@ -1,10 +1,11 @@
 // The level loader, as the game loads a level: the input is a level text,
 // packed into the level archive as level 1-1 once as it is and once with its
-// checksum made to match. A failed load is one of the loader's three reports
-// and leaves the world empty; a level that loads goes through the border
-// pass and the level check (failing only with the check's three reports),
-// copies into a world equal to it whose links point at its own enemies, and
-// every lift walks its path with exact arithmetic that stays in range.
+// checksum made to match. A failed load is one of the loader's three reports,
+// logs its cause and leaves the world empty; a level that loads goes through
+// the border pass and the level check (failing only with the check's three
+// reports), copies into a world equal to it whose links point at its own
+// enemies, and every lift walks its path with exact arithmetic that stays in
+// range.
 #include "FuzzSupport.h"
 
 #include "app/GameLogicError.h"
@@ -146,6 +147,7 @@ std::string LoadOnce(const std::string& text)
     std::vector<Scenery> background;
     short backgroundIndex = -1;
     LevelLoader loader(&world, &foreground, &background, &backgroundIndex);
+    LogCapture log;
     try {
         loader.Load(1, 1);
     } catch (const ResourceException& e) {
@@ -154,6 +156,7 @@ std::string LoadOnce(const std::string& text)
         FUZZ_CHECK(message == failure || message == failure + "\n   Invalid data" ||
                        message == failure + "\n   Incorrect checksum.",
                    "an unexpected load failure: " + message);
+        FUZZ_CHECK(log.Contains("\n" + failure + ": "), "a load failure without its cause in the log");
         CheckEmpty(world, foreground, background);
         return OneLine(message);
     }

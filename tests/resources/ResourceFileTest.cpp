@@ -11,6 +11,11 @@
 #include <SFML/System/Lock.hpp>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 
@@ -91,6 +96,28 @@ void WriteArchive(const testsupport::TempDataDir& dir, const std::string& name,
     writer.WriteFile(dir.DataPath(name));
 }
 
+// While it lives, the process may map only `headroom` bytes more than it has
+// mapped now, as on a machine short of memory: a larger allocation fails.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(rlim_t headroom)
+    {
+        getrlimit(RLIMIT_AS, &saved_);
+        std::ifstream statm("/proc/self/statm");
+        rlim_t pages = 0;
+        statm >> pages;
+        rlimit lowered = saved_;
+        lowered.rlim_cur = std::min(saved_.rlim_cur, pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + headroom);
+        EXPECT_EQ(setrlimit(RLIMIT_AS, &lowered), 0);
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &saved_); }
+    AddressSpaceLimit(const AddressSpaceLimit&) = delete;
+    AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
+
 std::string StartFailure()
 {
     try {
@@ -150,4 +177,32 @@ TEST(ResourceManager, SoundsLoadOnceAndAMissingOneFailsEachTime)
     } catch (const ResourceException& e) {
         EXPECT_EQ(e.GetMessage(), "Loading error at Sfx/Lava.wav");
     }
+}
+
+TEST(ResourceManager, ASoundWhoseHeaderClaimsMoreThanItsEntryHoldsIsDamaged)
+{
+    const std::string wav = testsupport::MakeWav();
+    const auto held = static_cast<std::uint32_t>(wav.size() - (wav.find("data") + 8));
+    testsupport::TempDataDir dir;
+    WriteArchive(dir, "Resources2.vrk", {{"Brlnsdb.ttf", "x"}});
+    WriteArchive(dir, "Resources1.vrk", {{"Music/Menu.ogg", "x"}});
+    WriteArchive(dir, "Resources3.vrk", {{"Sfx/Jump.wav", testsupport::MakeWavClaiming(0xFFFFFFF0u)},
+                                         {"Sfx/Coin.wav", testsupport::MakeWavClaiming(held + 2)},
+                                         {"Sfx/Item.wav", testsupport::MakeWavClaiming(100)}});
+    ResourceManager resources;
+    // Trusting the first header would take 4 GB.
+    AddressSpaceLimit limit(1u << 30);
+    sf::Lock lock(resources.GetSoundMutex());
+    for (std::uint32_t id : {SoundJump, SoundCoin}) {
+        const std::string path = SoundFile(id).path;
+        try {
+            resources.GetSound(id);
+            ADD_FAILURE() << path;
+        } catch (const ResourceException& e) {
+            EXPECT_EQ(e.GetMessage(), "Loading error at " + path);
+            EXPECT_EQ(e.GetSecondText(), "Sound Effects");
+        }
+    }
+    // A header that claims less than the entry holds gives what it claims.
+    EXPECT_EQ(resources.GetSound(SoundItem).getSampleCount(), 50u);
 }

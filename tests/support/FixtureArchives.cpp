@@ -59,6 +59,18 @@ std::string MakeWav()
     return MakeSound(1, ".wav");
 }
 
+std::string MakeWavClaiming(std::uint32_t claimedBytes)
+{
+    std::string bytes = MakeWav();
+    const std::size_t chunk = bytes.find("data");
+    if (chunk == std::string::npos || chunk + 8 > bytes.size())
+        throw std::runtime_error("the fixture WAV has no data chunk");
+    // The chunk's size follows its name, little-endian.
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[chunk + 4 + i] = static_cast<char>((claimedBytes >> (8 * i)) & 0xFFu);
+    return bytes;
+}
+
 std::string MakeOgg()
 {
     return MakeSound(2, ".ogg");

@@ -3,6 +3,7 @@
 // Small resource files made on the spot, for archives that tests pack with
 // the project's own archive writer.
 
+#include <cstdint>
 #include <string>
 
 namespace testsupport {
@@ -11,6 +12,8 @@ namespace testsupport {
 std::string MakePng(unsigned width, unsigned height);
 // A short mono 16-bit WAV.
 std::string MakeWav();
+// The same WAV with a header whose data chunk claims `claimedBytes` bytes.
+std::string MakeWavClaiming(std::uint32_t claimedBytes);
 // A short stereo Ogg Vorbis.
 std::string MakeOgg();
 // A bold TrueType font.

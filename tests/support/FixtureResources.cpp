@@ -8,7 +8,8 @@
 
 namespace testsupport {
 
-FixtureResources::FixtureResources(const std::set<std::string>& missingSounds)
+FixtureResources::FixtureResources(const std::set<std::string>& missingSounds,
+                                   const std::map<std::string, std::string>& soundFiles)
 {
     foxpack::ArchiveWriter graphics(ResourceArchivePassword);
     graphics.Add(FontFile(FontMain).path, MakeFont());
@@ -26,7 +27,10 @@ FixtureResources::FixtureResources(const std::set<std::string>& missingSounds)
     std::string sound = MakeWav();
     for (std::uint32_t id = 0; id < SoundCount; ++id) {
         std::string path = id < PooledSoundCount ? SoundFile(id).path : SingleSoundFile(id).path;
-        if (!missingSounds.count(path))
+        auto given = soundFiles.find(path);
+        if (given != soundFiles.end())
+            sounds.Add(path, given->second);
+        else if (!missingSounds.count(path))
             sounds.Add(path, sound);
     }
     sounds.WriteFile(dir.DataPath("Resources3.vrk"));

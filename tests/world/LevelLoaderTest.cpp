@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <sstream>
+
 using namespace worldtest;
 
 namespace {
@@ -158,6 +161,42 @@ TEST_F(LevelLoaderTest, MissingArchiveOrLevelNamesTheLevelOnly)
     WriteLevelArchive({{"Lvl/Level 1-1.txt", MakeLevelText(SmallLevel())}});
     EXPECT_EQ(t.LoadError(3, 4), "Failed to load level 3-4");
     EXPECT_EQ(t.LoadError(1, 1), "");
+}
+
+TEST_F(LevelLoaderTest, TheLogNamesTheCauseThatTheMessageLeavesOut)
+{
+    const struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> archive;  // none when empty
+        std::uint16_t level;
+        const char* message;
+        const char* logged;
+    } cases[] = {
+        {"no archive", {}, 1, "Failed to load level 0-1",
+         "Failed to load level 0-1: Archive Data/Levels.vrk doesn't exist"},
+        {"no such level", {{"Lvl/Level 0-1.txt", MakeLevelText(SmallLevel())}}, 2, "Failed to load level 0-2",
+         "Failed to load level 0-2: The level archive holds no Lvl/Level 0-2.txt"},
+        {"tile outside the map", {{"Lvl/Level 0-1.txt", MakeLevelText({{"General", {{"4", "4", "0"}}},
+                                                                       {"Tiles", {{"4", "0", "100", "-1", "1", "0"}}}})}},
+         1, "Failed to load level 0-1", "Failed to load level 0-1: Tilemap::At() - subscript out of range"},
+        {"unparsable token", {{"Lvl/Level 0-1.txt", MakeLevelText({{"General", {{"x", "4", "0"}}}})}}, 1,
+         "Failed to load level 0-1\n   Invalid data",
+         "Failed to load level 0-1: token_container::operator>> - parse error"},
+        {"wrong checksum", {{"Lvl/Level 0-1.txt", MakeLevelText(SmallLevel(), 1)}}, 1,
+         "Failed to load level 0-1\n   Incorrect checksum.", "Failed to load level 0-1: Incorrect checksum."},
+    };
+    for (const Case& c : cases) {
+        testsupport::TempDataDir fresh;
+        if (!c.archive.empty())
+            WriteLevelArchive(c.archive);
+        std::stringstream log;
+        std::streambuf* saved = std::cerr.rdbuf(log.rdbuf());
+        LoadTargets t;
+        const std::string message = t.LoadError(0, c.level);
+        std::cerr.rdbuf(saved);
+        EXPECT_EQ(message, c.message) << c.what;
+        EXPECT_NE(log.str().find(std::string("\n") + c.logged), std::string::npos) << c.what << ": " << log.str();
+    }
 }
 
 struct BrokenLevel {

@@ -16,6 +16,7 @@
 #include "game/world/World.h"
 
 #include "app/ArchivePasswords.h"
+#include "app/Log.h"
 #include "app/ResourceException.h"
 #include "foxp/Archive.h"
 #include "t4/io/ChecksumChain.h"
@@ -118,15 +119,24 @@ void LevelLoader::Load(std::uint16_t world, std::uint16_t level)
         ClearTargets();
         LoadSections();
     } catch (const ResourceException& e) {
-        Close();
+        Fail(failure, e.GetMessage());
         throw ResourceException(failure + "\n   " + e.GetMessage(), "");
-    } catch (const t4::io_exception&) {
-        Close();
+    } catch (const t4::io_exception& e) {
+        Fail(failure, e.what());
         throw ResourceException(failure + "\n   Invalid data", "");
+    } catch (const std::exception& e) {
+        Fail(failure, e.what());
+        throw ResourceException(failure, "");
     } catch (...) {
-        Close();
+        Fail(failure, "an unknown error");
         throw ResourceException(failure, "");
     }
+}
+
+void LevelLoader::Fail(const std::string& failure, const std::string& cause)
+{
+    Log(failure + ": " + cause);
+    Close();
 }
 
 void LevelLoader::LoadSections()

@@ -20,6 +20,7 @@ class World;
 // "Failed to load level W-L", followed by "\n   Incorrect checksum." for a
 // wrong checksum, by "\n   Invalid data" for a broken file, and by nothing
 // for any other failure (no archive, no such level, a tile outside the map).
+// The log names the cause of every failure too.
 class LevelLoader {
 public:
     LevelLoader(World* world, std::vector<Scenery>* foreground, std::vector<Scenery>* background,
@@ -39,6 +40,9 @@ public:
 
 private:
     void LoadSections();
+    // Logs the cause of a failed load, which the message leaves out, and
+    // closes.
+    void Fail(const std::string& failure, const std::string& cause);
     void ReadGeneralSection();
     void ReadEnemiesSection();
     void ReadTilesSection();
