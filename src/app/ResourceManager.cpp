@@ -67,15 +67,29 @@ bool LoadSamples(sf::SoundBuffer& buffer, sf::InputStream& stream)
 
 }  // namespace
 
-ResourceManager::ResourceManager()
+namespace {
+
+// Opens one resource archive. The reason of a failure names the archive: the
+// reader's own texts do so only where the file cannot be opened.
+void OpenArchive(foxp::Archive& archive, const std::string& path)
 {
     try {
-        graphicsArchive_.Open("Data/Resources2.vrk", ResourceArchivePassword);
-        musicArchive_.Open("Data/Resources1.vrk", ResourceArchivePassword);
-        soundArchive_.Open("Data/Resources3.vrk", ResourceArchivePassword);
+        archive.Open(path, ResourceArchivePassword);
     } catch (const std::runtime_error& e) {
-        throw ResourceException(std::string("Failed to load resources: ") + e.what(), "");
+        std::string cause = e.what();
+        if (cause.find(path) == std::string::npos)
+            cause = "Archive " + path + ": " + cause;
+        throw ResourceException("Failed to load resources: " + cause, "");
     }
+}
+
+}  // namespace
+
+ResourceManager::ResourceManager()
+{
+    OpenArchive(graphicsArchive_, "Data/Resources2.vrk");
+    OpenArchive(musicArchive_, "Data/Resources1.vrk");
+    OpenArchive(soundArchive_, "Data/Resources3.vrk");
 }
 
 ResourceManager::~ResourceManager() = default;

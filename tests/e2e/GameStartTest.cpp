@@ -80,7 +80,7 @@ TEST(GameStart, AFailedStartEndsWithAFailureAndTellsTheTerminalWhy)
          [](testsupport::TempDataDir& dir) {
              std::ofstream(dir.DataPath("Resources1.vrk"), std::ios::binary | std::ios::trunc) << "FOXP damaged";
          },
-         {"Vrenk II ended on an error: Failed to load resources: [FOXP] Wrong archive format"}},
+         {"Vrenk II ended on an error: Failed to load resources: Archive Data/Resources1.vrk: [FOXP] Wrong archive format"}},
         {"no Data folder",
          [](testsupport::TempDataDir& dir) { boost::filesystem::remove_all(dir.Path() + "/Data"); },
          {"Vrenk II finds no folder \"Data\" in {dir}: its log \"Data/Log.txt\" cannot be written.",

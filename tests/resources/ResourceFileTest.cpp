@@ -141,11 +141,11 @@ TEST(ResourceManager, ArchivesThatCannotBeOpenedEndTheStart)
     EXPECT_EQ(StartFailure(), "Failed to load resources: Archive Data/Resources1.vrk doesn't exist");
 
     WriteArchive(dir, "Resources1.vrk", {{"Music/Menu.ogg", "x"}}, "another password");
-    EXPECT_EQ(StartFailure(), "Failed to load resources: [FOXP] Wrong password");
+    EXPECT_EQ(StartFailure(), "Failed to load resources: Archive Data/Resources1.vrk: [FOXP] Wrong password");
 
     WriteArchive(dir, "Resources1.vrk", {{"Music/Menu.ogg", "x"}});
     dir.WriteFile("Data/Resources3.vrk", "not an archive at all, just text");
-    EXPECT_EQ(StartFailure(), "Failed to load resources: [FOXP] Wrong archive format");
+    EXPECT_EQ(StartFailure(), "Failed to load resources: Archive Data/Resources3.vrk: [FOXP] Wrong archive format");
 }
 
 TEST(ResourceManager, SoundsLoadOnceAndAMissingOneFailsEachTime)
