@@ -29,6 +29,8 @@ Application& App()
     return testsupport::ApplicationOver();
 }
 
+const sf::Time OneStep = sf::milliseconds(25);
+
 // The error screen in place, or null.
 const ErrorMenu* ErrorScreen()
 {
@@ -41,6 +43,19 @@ std::string Told(const std::string& fileName, const std::string& reason)
     SaveFailureNotice notice;
     notice.Report(fileName, reason);
     return notice.Take();
+}
+
+// The error screen tells of a failed save, and its way back leads to the main
+// menu with nothing more to tell.
+void ExpectToldThenBack(Application& app, const std::string& fileName, const std::string& reason)
+{
+    const ErrorMenu* screen = ErrorScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(screen->IsFatal());
+    EXPECT_EQ(screen->GetMessage(), Told(fileName, reason));
+    app.SwitchState(StateMainMenu);
+    app.RunPass(OneStep);
+    EXPECT_TRUE(Is<MainMenu>(app.current));
 }
 
 // A backdrop game whose frame fails as one with a damaged texture does.
@@ -60,8 +75,6 @@ struct BrokenErrorScreen : ErrorMenu {
     BrokenErrorScreen() : ErrorMenu(false, "Loading error at Gfx/Item.png") {}
     void Draw() override { throw ResourceException("Loading error at Gfx/Title.png", "Texture"); }
 };
-
-const sf::Time OneStep = sf::milliseconds(25);
 
 }  // namespace
 
@@ -95,12 +108,7 @@ TEST(ApplicationErrors, ASaveThatFailsDuringAStepIsToldOnceAnErrorScreenIsLeft)
     EXPECT_EQ(ErrorScreen(), screen);
     app.SwitchState(StateMainMenu);
     app.RunPass(OneStep);
-    screen = ErrorScreen();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->GetMessage(), Told("Data/Highscore.txt", "Read-only file system"));
-    app.SwitchState(StateMainMenu);
-    app.RunPass(OneStep);
-    EXPECT_TRUE(Is<MainMenu>(app.current));
+    ExpectToldThenBack(app, "Data/Highscore.txt", "Read-only file system");
 }
 
 // A failed save during a level (at its end, say) does not break off the game
@@ -120,12 +128,7 @@ TEST(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
     EXPECT_EQ(ErrorScreen(), nullptr) << "the paused game waits behind its menu";
     app.SwitchState(StateLevelSelection);
     app.RunPass(OneStep);
-    const ErrorMenu* screen = ErrorScreen();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->GetMessage(), Told("Data/Profiles.txt", "Disk full"));
-    app.SwitchState(StateMainMenu);
-    app.RunPass(OneStep);
-    EXPECT_TRUE(Is<MainMenu>(app.current));
+    ExpectToldThenBack(app, "Data/Profiles.txt", "Disk full");
 }
 
 // The failure lies in the backdrop level's frame, not in its load: the way

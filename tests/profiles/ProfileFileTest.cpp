@@ -1,4 +1,5 @@
 #include "app/ProfileStore.h"
+#include "support/BlockedSaves.h"
 #include "support/TempDataDir.h"
 
 #include "ProfileTestFiles.h"
@@ -388,23 +389,6 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
 
 namespace {
 
-// Stops the saves of a data file while it lives: a folder with something in
-// it takes the place of the temporary file that a save writes first.
-class BlockedSaves {
-public:
-    BlockedSaves(const testsupport::TempDataDir& dir, const std::string& fileName)
-        : folder_(dir.DataPath(fileName + ".tmp"))
-    {
-        boost::filesystem::create_directories(folder_ + "/keep");
-    }
-    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
-    BlockedSaves(const BlockedSaves&) = delete;
-    BlockedSaves& operator=(const BlockedSaves&) = delete;
-
-private:
-    std::string folder_;
-};
-
 std::vector<std::string> ProfileNames(const ProfileStore& store)
 {
     std::vector<std::string> names;
@@ -433,7 +417,7 @@ TEST(DataFiles, ProfilesOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
     store.AddProfile("Bob");
     const std::string saved = dir.ReadFile("Data/Profiles.txt");
     {
-        BlockedSaves blocked(dir, "Profiles.txt");
+        testsupport::BlockedSaves blocked(dir, "Profiles.txt");
         store.AddProfile("Zoe");
         store.profiles.erase(store.profiles.begin() + 1);  // Bob is deleted
         store.SaveProfiles();
@@ -464,7 +448,7 @@ TEST(DataFiles, HighscoresOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
     store.AddProfile("Zoe");
     store.profiles[0].stats.totalCoins = 70;
     {
-        BlockedSaves blocked(dir, "Highscore.txt");
+        testsupport::BlockedSaves blocked(dir, "Highscore.txt");
         store.AddHighscore();
         store.LoadHighscores();
         EXPECT_EQ((Lines{{"A", "100"}, {"Zoe", "70"}, {"B", "50"}}), Entries(store));
@@ -492,8 +476,8 @@ TEST(DataFiles, ThePlayerIsToldOnceOfEachFileThatCannotBeSaved)
     dir.WriteFile("Data/Profiles.txt", "damaged");
     LogCapture log;
     ProfileStore store;
-    BlockedSaves profilesBlocked(dir, "Profiles.txt");
-    BlockedSaves highscoresBlocked(dir, "Highscore.txt");
+    testsupport::BlockedSaves profilesBlocked(dir, "Profiles.txt");
+    testsupport::BlockedSaves highscoresBlocked(dir, "Highscore.txt");
     // The empty file after a damaged one cannot be written; nor can later
     // saves of either file.
     store.LoadProfiles();

@@ -2,6 +2,7 @@
 // window itself is never opened here.
 #include "app/GameWindow.h"
 
+#include "support/BlockedSaves.h"
 #include "support/TempDataDir.h"
 
 #include <boost/filesystem.hpp>
@@ -230,22 +231,6 @@ TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
 
 namespace {
 
-// Stops the saves of "Data/Config.txt" while it lives: a folder with
-// something in it takes the place of the temporary file a save writes first.
-class BlockedSaves {
-public:
-    explicit BlockedSaves(const testsupport::TempDataDir& dir) : folder_(dir.DataPath("Config.txt.tmp"))
-    {
-        boost::filesystem::create_directories(folder_ + "/keep");
-    }
-    ~BlockedSaves() { boost::filesystem::remove_all(folder_); }
-    BlockedSaves(const BlockedSaves&) = delete;
-    BlockedSaves& operator=(const BlockedSaves&) = delete;
-
-private:
-    std::string folder_;
-};
-
 const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
 
 }  // namespace
@@ -256,7 +241,7 @@ TEST(Config, OptionsOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
     LogCapture log;
     GameWindow window;
     {
-        BlockedSaves blocked(dir);
+        testsupport::BlockedSaves blocked(dir, "Config.txt");
         window.selected[OptionMusicVolume] = 3;  // 75
         ASSERT_TRUE(window.BindKey(KeyActionJump, sf::Keyboard::Space));
         window.SaveConfig();
@@ -285,7 +270,7 @@ TEST(Config, ThePlayerIsToldOnceThatTheFileCannotBeSaved)
     testsupport::TempDataDir dir;
     LogCapture log;
     GameWindow window;
-    BlockedSaves blocked(dir);
+    testsupport::BlockedSaves blocked(dir, "Config.txt");
     window.SaveConfig();
     window.SaveConfig();
     window.LoadConfig();
@@ -303,7 +288,7 @@ TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
     testsupport::TempDataDir dir;
     const std::string damaged = "..:: Vrenk Config File (Version 2.3.3) ::..\n\n.: Options :.\n{1; 0}\n";
     dir.WriteFile("Data/Config.txt", damaged);
-    BlockedSaves blocked(dir);
+    testsupport::BlockedSaves blocked(dir, "Config.txt");
     LogCapture log;
     GameWindow window;
     EXPECT_EQ(dir.ReadFile("Data/Config.txt"), damaged);
