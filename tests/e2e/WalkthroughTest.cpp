@@ -1,10 +1,11 @@
 // The real game binary played through its menus with synthetic mouse and
 // keyboard input: a new profile, a few seconds of level 1-1, pause, leave,
-// back to the main menu and quit; and the way out when the level archive is
-// missing. Click points come from the screens' own layout (the buttons' grid
+// back to the main menu and quit; the way out when the level archive is
+// missing; and a profile that cannot be saved. Click points come from the screens' own layout (the buttons' grid
 // cells) and from the view in which the menus are drawn: that of the backdrop
 // level playing behind them, centred on its map (every backdrop has the size
 // the menus are laid out for).
+#include "support/BlockedSaves.h"
 #include "support/GameSession.h"
 #include "support/SyntheticInput.h"
 #include "support/TempDataDir.h"
@@ -258,6 +259,59 @@ TEST_F(Walkthrough, WithoutTheLevelArchiveTheMenusStillLeadToQuit)
     const std::size_t first = log.find(note);
     EXPECT_NE(first, std::string::npos) << log;
     EXPECT_EQ(log.find(note, first + 1), std::string::npos) << "said more than once:\n" << log;
+}
+
+
+// A profile made while its file cannot be saved (a read-only or full disk):
+// the player is told on screen, and the profile stays for the rest of the run
+// although the profile selection reads the file anew each time it opens.
+TEST_F(Walkthrough, AProfileThatCannotBeSavedIsToldAndStaysForTheRun)
+{
+    testsupport::GameSession game(dir.Path());
+    ASSERT_TRUE(game.Started()) << game.Failure() << Log();
+    const sf::Vector2f menuView = testsupport::MenuViewCorner(game.WindowSize());
+    const sf::Vector2f back = ButtonCentre(13, 12, 9);
+    const sf::Vector2f firstProfile(back.x, ProfileSelection::ListTop);
+    const std::uint32_t errorBackground = 0xA26B2A;  // (162, 107, 42)
+
+    ASSERT_TRUE(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s))
+        << game.Failure() << Log();
+    testsupport::BlockedSaves blocked(dir, "Profiles.txt");
+    ASSERT_TRUE(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menuView))  // play
+        << game.Failure() << Log();
+    // The name field's box starts at the corner of the cell (2, 11).
+    const sf::Vector2i fieldCorner = testsupport::GameSession::Pixel(
+        sf::Vector2f(2 * sfxt::Button::CellSize, 11 * sfxt::Button::CellSize), menuView);
+    const sf::Vector2i fieldSize(static_cast<int>(TextEntryField::Width), static_cast<int>(TextEntryField::Height));
+    const auto fieldChanged = [&](const Picture& before, const Picture& now) {
+        return testsupport::DifferingShare(Cut(before, fieldCorner, fieldSize), Cut(now, fieldCorner, fieldSize));
+    };
+    Picture before = game.Last();
+    game.Click(ButtonCentre(6, 2, 8), menuView);  // new
+    ASSERT_TRUE(game.WaitFor("name field", [&](const Picture& now) { return fieldChanged(before, now) > 0.5; }))
+        << game.Failure() << Log();
+    before = game.Last();
+    ASSERT_TRUE(game.Driver().Type("zoe"));
+    ASSERT_TRUE(game.WaitFor("name typed", [&](const Picture& now) { return fieldChanged(before, now) > 0.02; }))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.Driver().TapKey("Return"));
+    ASSERT_TRUE(game.WaitFor("told", [&](const Picture& p) { return ColourShare(p, errorBackground) > 0.5; }, 30s))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.WaitForStill("told shown")) << game.Failure() << Log();
+    EXPECT_NE(dir.ReadFile("Data/Log.txt").find("Failed to save profiles"), std::string::npos) << Log();
+
+    ASSERT_TRUE(game.LeaveErrorScreen()) << game.Failure() << Log();
+    ASSERT_TRUE(game.WaitForStill("main menu again")) << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("profile selection again", ButtonCentre(0, 12, 9), menuView))
+        << game.Failure() << Log();
+    // Only a listed profile leads on to the level selection.
+    ASSERT_TRUE(game.ClickToScreen("level selection of the unsaved profile", firstProfile, menuView))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("back to the profile selection", back, menuView)) << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("back to the main menu", back, menuView)) << game.Failure() << Log();
+    game.Click(ButtonCentre(5, 7, 21), menuView);  // quit
+    EXPECT_EQ(game.Process().WaitForExit(30s), 0) << Log();
+    EXPECT_EQ(dir.ReadFile("Data/Profiles.txt").find("zoe"), std::string::npos) << "the save was blocked";
 }
 
 }  // namespace
