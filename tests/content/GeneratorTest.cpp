@@ -1,5 +1,5 @@
-// The sound and music generators make the same bytes on every run: running
-// them again gives exactly what the build packed.
+// The sound, music and texture generators make the same bytes on every run:
+// running them again gives exactly what the build packed.
 #include "BuiltArchive.h"
 
 #include "support/TempDataDir.h"
@@ -56,4 +56,11 @@ TEST(GeneratorTest, MusicIsReproducible)
                         {"Forest1", "Forest2", "Forest3", "Forest4", "Volcano1", "Volcano2", "Volcano3",
                          "Volcano4", "Lab1", "Lab2", "Lab3", "Lab4", "Invulnerability", "TimeDistortion",
                          "Jetpack", "EndOfLevel", "GameOver", "Victory", "Menu"}});
+}
+
+TEST(GeneratorTest, TexturesAreReproducible)
+{
+    ExpectSameAsPacked({TEXGEN_BINARY, 2, "Gfx", ".png",
+                        {"Background1", "Background2", "Background3", "Floor", "Item", "Menu", "NormalTiles",
+                         "Object", "Particles", "Player", "Scenery", "SpecialTiles", "Victory"}});
 }

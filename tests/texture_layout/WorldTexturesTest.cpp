@@ -15,9 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -78,6 +80,92 @@ TEST(TextureLayout, SpecialTilesHoldEveryFrameOfEveryTileAndTheDroppedCoin)
     for (coin.age = 0; coin.age <= Item::ExpiryAge; ++coin.age)
         specialTiles.Add(coin.GetTextureRect(), "Item::GetTextureRect coin, age " + std::to_string(coin.age));
     specialTiles.ExpectAllInsideAndPainted();
+}
+
+// The ground of the volcano and of the laboratory fills large walls with one
+// cell repeated every 36 px. A row or column whose average stands out draws a
+// line through every cell of such a wall; a patch lighter or darker than the
+// rest (seen through a 7 x 7 average, wrapping around like the wall) marks
+// the same place in every cell. Either shows the wall as wallpaper.
+struct GroundTile {
+    const char* name;
+    std::uint32_t id;
+};
+
+const GroundTile WideGroundTiles[] = {{"volcano rock", 105}, {"laboratory floor", 112}};
+
+class CellLuminance {
+public:
+    CellLuminance(const sf::Image& image, const sf::IntRect& cell) : size_(cell.width)
+    {
+        for (int y = 0; y < size_; ++y)
+            for (int x = 0; x < size_; ++x) {
+                const sf::Color c = image.getPixel(static_cast<unsigned>(cell.left + x),
+                                                   static_cast<unsigned>(cell.top + y));
+                values_.push_back(0.299 * c.r + 0.587 * c.g + 0.114 * c.b);
+            }
+    }
+
+    double At(int x, int y) const
+    {
+        const auto wrap = [this](int v) { return static_cast<std::size_t>(((v % size_) + size_) % size_); };
+        return values_[wrap(y) * static_cast<std::size_t>(size_) + wrap(x)];
+    }
+
+    double Mean() const { return Sum(0, 0, size_, size_) / (size_ * size_); }
+
+    // The largest distance of a whole row's or column's mean from the cell's.
+    double WorstLine() const
+    {
+        double worst = 0;
+        for (int i = 0; i < size_; ++i)
+            worst = std::max({worst, std::abs(Sum(0, i, size_, 1) / size_ - Mean()),
+                              std::abs(Sum(i, 0, 1, size_) / size_ - Mean())});
+        return worst;
+    }
+
+    // The spread (standard deviation) of the means of every wrapped square.
+    double PatchSpread(int square) const
+    {
+        double sum = 0, squares = 0;
+        for (int y = 0; y < size_; ++y)
+            for (int x = 0; x < size_; ++x) {
+                const double m = Sum(x - square / 2, y - square / 2, square, square) / (square * square);
+                sum += m;
+                squares += m * m;
+            }
+        const double n = size_ * size_;
+        return std::sqrt(std::max(0.0, squares / n - (sum / n) * (sum / n)));
+    }
+
+private:
+    double Sum(int left, int top, int width, int height) const
+    {
+        double sum = 0;
+        for (int y = top; y < top + height; ++y)
+            for (int x = left; x < left + width; ++x)
+                sum += At(x, y);
+        return sum;
+    }
+
+    int size_;
+    std::vector<double> values_;
+};
+
+TEST(TextureLayout, WideGroundTilesShowNoLinesOrPatchesThatRepeatWithTheirCells)
+{
+    const BuiltTexture& texture = GetBuiltTexture(TextureNormalTiles);
+    ASSERT_TRUE(texture.loaded) << texture.error;
+    for (const GroundTile& ground : WideGroundTiles) {
+        Tile tile;
+        tile.id = ground.id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        ASSERT_TRUE(IsInsideAndPainted(texture, cell, ground.name));
+        const CellLuminance luminance(texture.image, cell);
+        const double mean = luminance.Mean();
+        EXPECT_LE(luminance.WorstLine(), 0.12 * mean) << ground.name << " in " << Describe(cell);
+        EXPECT_LE(luminance.PatchSpread(7), 0.05 * mean) << ground.name << " in " << Describe(cell);
+    }
 }
 
 // The item window of a coin frame must hold the whole coin of its tile cell,

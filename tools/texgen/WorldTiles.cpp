@@ -37,13 +37,14 @@ sf::IntRect CellOf(int id, int frame = 0)
 struct Cells {
     float f1, f2;
     int id;
+    int id2;  // the second nearest point: the cell across the nearest border
 };
 
 Cells Worley(float x, float y, int n, std::uint32_t seed, float jitter = 0.8f)
 {
     float cell = static_cast<float>(T) / static_cast<float>(n);
     int cx = static_cast<int>(std::floor(x / cell)), cy = static_cast<int>(std::floor(y / cell));
-    Cells out{1e9f, 1e9f, 0};
+    Cells out{1e9f, 1e9f, 0, 0};
     for (int oy = -1; oy <= 1; ++oy)
         for (int ox = -1; ox <= 1; ++ox) {
             int gx = cx + ox, gy = cy + oy;
@@ -53,10 +54,12 @@ Cells Worley(float x, float y, int n, std::uint32_t seed, float jitter = 0.8f)
             float d = std::hypot(x - px, y - py);
             if (d < out.f1) {
                 out.f2 = out.f1;
+                out.id2 = out.id;
                 out.f1 = d;
                 out.id = wx + wy * n;
             } else if (d < out.f2) {
                 out.f2 = d;
+                out.id2 = wx + wy * n;
             }
         }
     return out;
@@ -85,6 +88,51 @@ void PaintRock(Canvas& s, sf::Color base, sf::Color speck, float roughness, std:
             c = Mix(c, speck, 0.6f);
         return c;
     });
+}
+
+// Ground rock meant to cover large areas: small facets of slightly different
+// shades, some of their borders cracked, and a fine grain. Every detail is a
+// few pixels across and none stands out, so nothing marks the same place in
+// every cell; the facets and cracks run on across the cell's edges.
+void PaintGroundRock(Canvas& s, sf::Color base, std::uint32_t seed)
+{
+    constexpr int Facets = 6;
+    PaintPixels(s, {0, 0, T, T}, [&](int x, int y) {
+        float px = float(x) + 0.5f, py = float(y) + 0.5f;
+        Cells facet = Worley(px, py, Facets, seed, 0.9f);
+        float f = 0.91f + 0.09f * (Hash(facet.id, 1, seed + 1u) + Hash(facet.id, 2, seed + 1u));
+        // Light from the top-left catches the upper rims of the facets.
+        if (Worley(px - 0.8f, py - 0.8f, Facets, seed, 0.9f).id != facet.id)
+            f *= 1.07f;
+        else if (Worley(px + 0.8f, py + 0.8f, Facets, seed, 0.9f).id != facet.id)
+            f *= 0.92f;
+        int a = std::min(facet.id, facet.id2), b = std::max(facet.id, facet.id2);
+        if (Hash(a, b, seed + 2u) < 0.35f)
+            f *= 1.f - 0.25f * (1.f - Smooth((facet.f2 - facet.f1) / 1.2f));
+        f *= 0.95f + 0.1f * PeriodicNoise(px, py, 2, T / 2, seed + 3u);
+        return Scale(base, f);
+    });
+}
+
+// Steel tread plate: raised bars on a 9-px lattice, turned one way and the
+// other by turns, so the pattern repeats every 18 px and no seam or rivet
+// marks the cells.
+void PaintTreadPlate(Canvas& s, sf::Color metal, std::uint32_t seed)
+{
+    constexpr int Pitch = 9;
+    PaintPixels(s, {0, 0, T, T}, [&](int x, int y) {
+        float n = PeriodicFbm(float(x), float(y), T, 6, 2, seed);
+        float brushed = PeriodicNoise(float(x) * 0.25f, float(y) * 3.f, 9, 4, seed + 1u);
+        return Scale(metal, 0.9f + 0.08f * n + 0.05f * brushed);
+    });
+    for (int j = 0; j < T / Pitch; ++j)
+        for (int i = 0; i < T / Pitch; ++i) {
+            float cx = float(i * Pitch) + Pitch / 2.f, cy = float(j * Pitch) + Pitch / 2.f;
+            float dx = 1.7f, dy = (i + j) % 2 ? 1.7f : -1.7f;
+            s.Line(cx - dx + 0.7f, cy - dy + 0.7f, cx + dx + 0.7f, cy + dy + 0.7f, 2.4f, Shade(metal, 0.7f));
+            s.Line(cx - dx, cy - dy, cx + dx, cy + dy, 2.4f, Shade(metal, 1.08f));
+            s.Line(cx - dx - 0.4f, cy - dy - 0.4f, cx + dx - 0.4f, cy + dy - 0.4f, 0.8f, Shade(metal, 1.3f));
+        }
 }
 
 void PaintEarth(Canvas& s, bool dark)
@@ -391,7 +439,7 @@ void PaintWall(Canvas& s, int id)
     case 103: PaintBricks(s, Rgb(118, 124, 118), Rgb(58, 60, 56), 3, 2, 103u, Rgb(70, 140, 50)); break;
     case 104: PaintPlanks(s, Rgb(150, 100, 58), 3, false, 104u); break;
     // Volcano.
-    case 105: PaintRock(s, Rgb(70, 62, 66), Rgb(120, 110, 110), 1.2f, 105u); break;
+    case 105: PaintGroundRock(s, Rgb(70, 62, 66), 105u); break;
     case 106: PaintBricks(s, Rgb(118, 56, 40), Rgb(40, 28, 26), 3, 2, 106u); break;
     case 107:
         PaintRock(s, Rgb(140, 74, 48), Rgb(190, 120, 80), 0.8f, 107u);
@@ -404,7 +452,7 @@ void PaintWall(Canvas& s, int id)
     case 110: PaintMagma(s); break;
     // Lab.
     case 111: PaintNeonPanel(s); break;
-    case 112: PaintPlate(s, Rgb(150, 158, 168), true, 1, 112u); break;
+    case 112: PaintTreadPlate(s, Rgb(150, 158, 168), 112u); break;
     case 113: PaintEnergyCore(s); break;
     case 114: PaintPlate(s, Rgb(88, 96, 108), true, 2, 114u); break;
     case 115: PaintHazard(s); break;
