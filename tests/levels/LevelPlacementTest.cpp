@@ -209,6 +209,20 @@ std::string TestName(const ::testing::TestParamInfo<Level>& param)
     return "Level" + std::to_string(param.param.world) + "_" + std::to_string(param.param.level);
 }
 
+std::string DeadlyName(std::uint32_t id)
+{
+    switch (id) {
+    case 198:
+        return "the swamp";
+    case 212:
+        return "the lava";
+    case 226:
+        return "the electric floor";
+    default:
+        return "the deadly";
+    }
+}
+
 // A background piece moves by half the camera, so it slides over the play
 // field as the player goes; at no step does it show over a swamp, lava or
 // an electric floor.
@@ -233,9 +247,10 @@ TEST_P(LevelPlacement, BackgroundNeverShowsOverDeadlyTiles)
                         !OverlapOnScreen(shown, Moved(TileBox(id, c, r), -step.playView)))
                         continue;
                     found = true;
+                    const sf::Vector2f centre = piece.GetPosition() - step.sceneryView + step.playView;
                     ADD_FAILURE() << where << ", step " << i + 1 << ": " << Describe(piece, "background")
-                                  << " is drawn over the deadly tile " << id << " at " << Cell(c, r) << " "
-                                  << Camera(step);
+                                  << ", seen at " << Point(centre.x, centre.y) << " on the play field, is drawn over "
+                                  << DeadlyName(id) << " tile " << id << " at " << Cell(c, r) << " " << Camera(step);
                 }
         }
     }
