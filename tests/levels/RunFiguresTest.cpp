@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <regex>
 #include <string>
 
@@ -136,16 +137,23 @@ struct Difficulty {
     double deathShare = 0;  // in per cent
 };
 
-bool ReadDifficulty(const std::string& source, Difficulty& out)
+// Reads the line; false when the source has none. The share is the one its
+// counts give, and the line's own per cent must show it as levelrun writes
+// it (one decimal).
+bool ReadDifficulty(const std::string& source, Difficulty& out, std::string& shown, std::string& written)
 {
     static const std::regex line(
-        R"(// Difficulty \(levelrun\): (\d+) states expanded, (\d+) of (\d+) moves end in death \([0-9.]+ %\)\.)");
+        R"(// Difficulty \(levelrun\): (\d+) states expanded, (\d+) of (\d+) moves end in death \(([0-9.]+) %\)\.)");
     std::smatch match;
     if (!std::regex_search(source, match, line))
         return false;
     const double moves = std::stod(match[3]);
     out.expanded = std::stol(match[1]);
     out.deathShare = moves > 0 ? 100.0 * std::stod(match[2]) / moves : 0;
+    char share[32];
+    std::snprintf(share, sizeof share, "%.1f", out.deathShare);
+    shown = share;
+    written = match[4];
     return true;
 }
 
@@ -162,8 +170,10 @@ TEST(RunFigures, DifficultyGrows)
     Difficulty previous;
     for (const Level& level : PlayingLevels) {
         Difficulty figures;
-        ASSERT_TRUE(ReadDifficulty(RecordedRun::Of(level).source, figures))
+        std::string shown, written;
+        ASSERT_TRUE(ReadDifficulty(RecordedRun::Of(level).source, figures, shown, written))
             << Name(level) << ": the source has no \"// Difficulty (levelrun): ...\" line";
+        EXPECT_EQ(written, shown) << Name(level) << ": the difficulty line's per cent does not match its counts";
         const Band band = level.world == 1 && level.level == 1 ? Band{0, 5} : bands[level.world];
         EXPECT_TRUE(figures.deathShare >= band.low && figures.deathShare < band.high)
             << Name(level) << ": " << figures.deathShare << " % of the moves end in death, outside "
