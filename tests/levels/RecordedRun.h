@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/objects/PlayerStats.h"
+#include "app/PlayerStats.h"
 #include "game/objects/Scenery.h"
 #include "game/sim/GamePhase.h"
 #include "game/world/World.h"
