@@ -4,22 +4,18 @@
 // its box as written and stays clear of the tiles around it. Behind the
 // menus, every piece of scenery of the backdrop levels stands on the ground.
 //
-// The camera is followed as the renderer follows the player (a dead zone of
-// 100 by 200 pixels in the 1024 by 768 window, clamped to the map), and the
+// The camera follows the player as the renderer moves it, and the
 // background scenery shows in the layer that moves by half the camera.
 
+#include "RecordedRun.h"
+
 #include "game/sim/GamePhase.h"
-#include "game/sim/Game.h"
 #include "game/world/LevelLoader.h"
-#include "game/objects/Player.h"
 #include "game/objects/Scenery.h"
 #include "game/objects/SceneryTypeTable.h"
 #include "game/world/TextProperty.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"
-#include "levelrun/Replay.h"
-#include "levelrun/ReplayRun.h"
-#include "levelrun/ReplayServices.h"
 
 #include "content/BuiltArchive.h"
 #include "support/TempDataDir.h"
@@ -31,66 +27,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr float TileSize = 36;
-constexpr float ViewWidth = 1024;
-constexpr float ViewHeight = 768;
-
-struct Level {
-    std::uint16_t world;
-    std::uint16_t level;
-};
-
-std::string Name(const Level& level) { return std::to_string(level.world) + "-" + std::to_string(level.level); }
+using levels::Level;
+using levels::Name;
+using levels::TileSize;
+using levels::ViewHeight;
+using levels::ViewWidth;
 
 float Round(float v) { return std::floor(v + 0.5f); }
-
-// The play field's camera as the renderer moves it: the top-left corner of
-// the view, in whole pixels.
-class Camera {
-public:
-    Camera(float mapWidth, float mapHeight) : mapWidth_(mapWidth), mapHeight_(mapHeight) {}
-
-    void Reset(float x, float y)
-    {
-        exact_ = Clamp({x - ViewWidth / 2, y - ViewHeight / 2});
-        view_ = {Round(exact_.x), Round(exact_.y)};
-    }
-    void Follow(float x, float y)
-    {
-        const float marginX = ViewWidth / 2 - 50;
-        const float marginY = ViewHeight / 2 - 100;
-        if (x > view_.x + ViewWidth - marginX)
-            exact_.x = x - (ViewWidth - marginX);
-        else if (x < view_.x + marginX)
-            exact_.x = x - marginX;
-        if (y > view_.y + ViewHeight - marginY)
-            exact_.y = y - (ViewHeight - marginY);
-        else if (y < view_.y + marginY)
-            exact_.y = y - marginY;
-        exact_ = Clamp(exact_);
-        view_ = {Round(exact_.x), Round(exact_.y)};
-    }
-    sf::Vector2f View() const { return view_; }
-private:
-    sf::Vector2f Clamp(sf::Vector2f c) const
-    {
-        c.x = std::min(std::max(c.x, 0.f), mapWidth_ - ViewWidth);
-        c.y = std::min(std::max(c.y, 0.f), mapHeight_ - ViewHeight);
-        return c;
-    }
-
-    float mapWidth_;
-    float mapHeight_;
-    sf::Vector2f exact_;
-    sf::Vector2f view_;
-};
 
 // Where a background piece shows on the play field: its layer moves by half
 // the camera, each in whole pixels.
@@ -100,42 +49,26 @@ sf::Vector2f ShownAt(const Scenery& piece, sf::Vector2f view)
 }
 
 // A level loaded as the game loads it, with the player's place and the
-// camera at every step of its recorded run.
+// camera at every step of its recorded run in which the player plays.
 struct PlayedLevel {
     World world;
     std::vector<Scenery> foreground;
     std::vector<Scenery> background;
-    short backgroundIndex = -1;
     std::vector<sf::Vector2f> player;
     std::vector<sf::Vector2f> views;
 };
 
 void Play(const Level& level, PlayedLevel& played)
 {
-    LevelLoader loader(&played.world, &played.foreground, &played.background, &played.backgroundIndex);
-    ASSERT_NO_THROW(loader.Load(level.world, level.level)) << Name(level);
-    played.world.tilemap.InitBorder();
-
-    const std::string file = std::string(VRENK_SOURCE_DIR) + "/content/levels/" + Name(level) + ".replay";
-    replay::Replay steps;
-    ASSERT_NO_THROW(steps = replay::ReadReplayFile(file)) << file;
-    replay::ReplayServices services;
-    std::unique_ptr<Game> game = replay::StartReplayGame(services, level.world, level.level);
-    const Tilemap& map = played.world.tilemap;
-    Camera camera(static_cast<float>(map.Columns()) * TileSize, static_cast<float>(map.Rows()) * TileSize);
-    bool started = false;
-    for (const replay::HeldKeys keys : steps) {
-        services.Hold(keys);
-        game->Update();
-        if (game->GetPhase() != PhasePlaying)
+    const levels::RecordedRun& run = levels::RecordedRun::Of(level);
+    played.world = run.loaded;
+    played.foreground = run.foreground;
+    played.background = run.background;
+    for (const levels::RunStep& step : run.steps) {
+        if (step.phase != PhasePlaying)
             continue;
-        const Player& player = *game->GetPlayer();
-        if (!started)
-            camera.Reset(player.x, player.y);
-        started = true;
-        camera.Follow(player.x, player.y);
-        played.player.emplace_back(player.x, player.y);
-        played.views.push_back(camera.View());
+        played.player.emplace_back(step.player.left + step.player.width / 2, step.player.top + step.player.height / 2);
+        played.views.push_back(step.playView);
     }
     ASSERT_FALSE(played.player.empty()) << Name(level) << ": the run never plays";
 }
@@ -427,9 +360,6 @@ TEST(BackdropView, ScenerySitsOnTheGround)
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayingLevels, LevelView,
-                         ::testing::Values(Level{1, 1}, Level{1, 2}, Level{1, 3}, Level{1, 4}, Level{2, 1},
-                                           Level{2, 2}, Level{2, 3}, Level{2, 4}, Level{3, 1}, Level{3, 2},
-                                           Level{3, 3}, Level{3, 4}),
-                         TestName);
+                         ::testing::ValuesIn(levels::PlayingLevels), TestName);
 
 }  // namespace

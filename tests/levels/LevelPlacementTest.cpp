@@ -1,0 +1,486 @@
+// Where things stand in the playing levels, at every step of their recorded
+// runs with the camera as the renderer moves it: no background piece shows
+// over a deadly liquid, the player never walks under the head-up display,
+// no two props cover each other or the signs, checkpoints, the flag and the
+// player's start, and every climbable column hangs from something. The
+// signs that teach a key name it as the option menu shows it.
+//
+// Boxes are those of the opaque pixels (alpha 128 or more) of the pictures
+// as the game cuts them from its textures.
+
+#include "RecordedRun.h"
+
+#include "app/GameWindow.h"
+#include "game/objects/AnimationTables.h"
+#include "game/objects/SceneryTypeTable.h"
+#include "game/render/Hud.h"
+#include "game/world/TextProperty.h"
+#include "game/world/TileAppearance.h"
+#include "game/world/TileFlags.h"
+#include "screens/OptionMenu.h"
+
+#include "content/BuiltArchive.h"
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <cctype>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace levels {
+namespace {
+
+// What each scenery kind shows, for the messages.
+const char* const SceneryNames[SceneryTypeTable::Size] = {
+    "pine", "birch", "bush", "young oak", "grass tuft", "frog", "fallen log", "mossy rock slab", "pebbles",
+    "hanging ivy", "mushrooms", "flowers", "wall torch", "camp fire", "lava bubble", "status light", "monitor",
+    "bubbling lava pool", "tree stump", "glowing tube", "lava stream", "mossy stone", "fern", "control panel",
+    "wall screen", "screen on a stand", "pipe bundle", "generator", "boulder", "ember crystal", "ember crystals",
+    "energy cell", "energy cell", "big lava crystal", "basalt column", "skull", "upright pipe", "air duct", "crate",
+    "hazard barrel", "floor grate", "lamp (off)", "lamp (on)"};
+
+// The box of the opaque pixels of a rectangle of the image, relative to the
+// rectangle; empty (width 0) when all of it is clear.
+sf::IntRect OpaqueBox(const sf::Image& image, const sf::IntRect& rect)
+{
+    int left = rect.width, top = rect.height, right = -1, bottom = -1;
+    for (int y = 0; y < rect.height; ++y)
+        for (int x = 0; x < rect.width; ++x)
+            if (image.getPixel(static_cast<unsigned>(rect.left + x), static_cast<unsigned>(rect.top + y)).a >= 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return {};
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
+sf::IntRect Union(const sf::IntRect& a, const sf::IntRect& b)
+{
+    if (a.width == 0)
+        return b;
+    if (b.width == 0)
+        return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+}
+
+// The game's pictures, read once from the built graphics archive.
+class Pictures {
+public:
+    static const Pictures& Get()
+    {
+        static const Pictures pictures;
+        return pictures;
+    }
+
+    // The opaque box of a scenery kind over all its frames, relative to
+    // the top-left corner of its picture.
+    sf::IntRect OpaqueScenery(std::int32_t kind) const { return scenery_.at(static_cast<std::size_t>(kind)); }
+    // The opaque box of a tile's picture in its cell.
+    sf::IntRect OpaqueTile(std::uint32_t id) const
+    {
+        Tile tile;
+        tile.id = id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
+    }
+
+private:
+    Pictures()
+    {
+        foxp::Archive archive;
+        archive.Open(contenttest::BuiltArchivePath(2), contenttest::ResourcePassword());
+        Load(archive, "Gfx/NormalTiles.png", normal_);
+        Load(archive, "Gfx/SpecialTiles.png", special_);
+        sf::Image scenery;
+        Load(archive, "Gfx/Scenery.png", scenery);
+        for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
+            const SceneryType& type = SceneryTypeTable::Get(kind);
+            sf::IntRect box;
+            const int frames = type.mode == SceneryFramesAcross || type.mode == SceneryFramesDown
+                                   ? static_cast<int>(SceneryAnimations[static_cast<std::size_t>(kind)].GetFrameCount())
+                                   : 1;
+            for (int f = 0; f < frames; ++f) {
+                sf::IntRect frame = type.textureRect;
+                if (type.mode == SceneryFramesAcross)
+                    frame.left += frame.width * f;
+                else if (type.mode == SceneryFramesDown)
+                    frame.top += frame.height * f;
+                box = Union(box, OpaqueBox(scenery, frame));
+            }
+            scenery_.push_back(box);
+        }
+    }
+
+    static void Load(foxp::Archive& archive, const std::string& path, sf::Image& image)
+    {
+        const std::string png = contenttest::ReadEntry(archive, path);
+        if (!image.loadFromMemory(png.data(), png.size()))
+            ADD_FAILURE() << path << " does not load";
+    }
+
+    sf::Image normal_;
+    sf::Image special_;
+    std::vector<sf::IntRect> scenery_;
+};
+
+sf::FloatRect ToFloat(const sf::IntRect& r)
+{
+    return {static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.width),
+            static_cast<float>(r.height)};
+}
+
+// Where the opaque part of a piece lies in its layer (mirrored when it
+// faces left, as the renderer mirrors it about its centre).
+sf::FloatRect PieceBox(const Scenery& piece)
+{
+    const sf::FloatRect picture = ToFloat(SceneryTypeTable::Get(piece.kind).textureRect);
+    const sf::FloatRect opaque = ToFloat(Pictures::Get().OpaqueScenery(piece.kind));
+    const sf::Vector2f at = piece.GetPosition();
+    const float left = piece.facingRight ? opaque.left : picture.width - opaque.left - opaque.width;
+    return {at.x - picture.width / 2 + left, at.y - picture.height / 2 + opaque.top, opaque.width, opaque.height};
+}
+
+sf::FloatRect TileBox(std::uint32_t id, std::uint32_t column, std::uint32_t row)
+{
+    const sf::FloatRect opaque = ToFloat(Pictures::Get().OpaqueTile(id));
+    return {TileSize * static_cast<float>(column) + opaque.left, TileSize * static_cast<float>(row) + opaque.top,
+            opaque.width, opaque.height};
+}
+
+sf::FloatRect Moved(sf::FloatRect r, sf::Vector2f by)
+{
+    r.left += by.x;
+    r.top += by.y;
+    return r;
+}
+
+const sf::FloatRect Screen(0, 0, ViewWidth, ViewHeight);
+
+// True when the two boxes share more than a pixel's sliver (on screen, when
+// asked).
+bool Overlap(const sf::FloatRect& a, const sf::FloatRect& b, bool onScreen = false)
+{
+    sf::FloatRect both;
+    return a.intersects(b, both) && both.width > 1 && both.height > 1 && (!onScreen || both.intersects(Screen));
+}
+
+bool OverlapOnScreen(const sf::FloatRect& a, const sf::FloatRect& b) { return Overlap(a, b, true); }
+
+std::string Point(float x, float y)
+{
+    std::ostringstream out;
+    out << "(" << x << ", " << y << ")";
+    return out.str();
+}
+
+std::string Describe(const Scenery& piece, const char* layer)
+{
+    return std::string(layer) + " piece '" + SceneryNames[piece.kind] + "' (kind " + std::to_string(piece.kind) +
+           ") at " + Point(piece.x, piece.y);
+}
+
+std::string Cell(std::uint32_t column, std::uint32_t row)
+{
+    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
+}
+
+std::string Camera(const RunStep& step) { return "with the camera at " + Point(step.playView.x, step.playView.y); }
+
+class LevelPlacement : public ::testing::TestWithParam<Level> {
+protected:
+    const RecordedRun& run = RecordedRun::Of(GetParam());
+    const Tilemap& map = run.loaded.tilemap;
+    const std::string where = Name(GetParam());
+};
+
+std::string TestName(const ::testing::TestParamInfo<Level>& param)
+{
+    return "Level" + std::to_string(param.param.world) + "_" + std::to_string(param.param.level);
+}
+
+std::string DeadlyName(std::uint32_t id)
+{
+    switch (id) {
+    case 198:
+        return "the swamp";
+    case 212:
+        return "the lava";
+    case 226:
+        return "the electric floor";
+    default:
+        return "the deadly";
+    }
+}
+
+// A background piece moves by half the camera, so it slides over the play
+// field as the player goes; at no step does it show over a swamp, lava or
+// an electric floor.
+TEST_P(LevelPlacement, BackgroundNeverShowsOverDeadlyTiles)
+{
+    for (const Scenery& piece : run.background) {
+        const sf::FloatRect box = PieceBox(piece);
+        bool found = false;
+        for (std::size_t i = 0; i < run.steps.size() && !found; ++i) {
+            const RunStep& step = run.steps[i];
+            const sf::FloatRect shown = Moved(box, -step.sceneryView);
+            if (step.phase != PhasePlaying || !shown.intersects(Screen))
+                continue;
+            // The piece in the play field's coordinates.
+            const sf::FloatRect seen = Moved(shown, step.playView);
+            const auto c0 = static_cast<std::uint32_t>(std::max(0.f, seen.left / TileSize));
+            const auto r0 = static_cast<std::uint32_t>(std::max(0.f, seen.top / TileSize));
+            for (std::uint32_t c = c0; c * TileSize < seen.left + seen.width && !found; ++c)
+                for (std::uint32_t r = r0; r * TileSize < seen.top + seen.height && !found; ++r) {
+                    const std::uint32_t id = map.AtOrEmpty(c, r).id;
+                    if (!(GetTileFlags(id) & TileFlag::Deadly) ||
+                        !OverlapOnScreen(shown, Moved(TileBox(id, c, r), -step.playView)))
+                        continue;
+                    found = true;
+                    const sf::Vector2f centre = piece.GetPosition() - step.sceneryView + step.playView;
+                    ADD_FAILURE() << where << ", step " << i + 1 << ": " << Describe(piece, "background")
+                                  << ", seen at " << Point(centre.x, centre.y) << " on the play field, is drawn over "
+                                  << DeadlyName(id) << " tile " << id << " at " << Cell(c, r) << " " << Camera(step);
+                }
+        }
+    }
+}
+
+// The plates of the head-up display on screen for the player's stats: on
+// the left the score, the lives and the coins; on the right the hearts,
+// then one plate for each kind of ammunition held and one for a power-up.
+std::vector<std::pair<std::string, sf::FloatRect>> HudPlates(const PlayerStats& stats)
+{
+    const sf::Vector2f plate(static_cast<float>(Hud::PanelRect.width), static_cast<float>(Hud::PanelRect.height));
+    const sf::Vector2f hearts(static_cast<float>(Hud::HeartsPanelRect.width),
+                              static_cast<float>(Hud::HeartsPanelRect.height));
+    std::vector<std::pair<std::string, sf::FloatRect>> plates;
+    float y = 10;
+    for (const char* name : {"score", "lives", "coins"}) {
+        plates.emplace_back(name, sf::FloatRect({10, y}, plate));
+        y += 50;
+    }
+    const float heartsLeft = std::trunc(ViewWidth - hearts.x - 10);
+    plates.emplace_back("hearts", sf::FloatRect({heartsLeft, 10}, hearts));
+    const float rightLeft = heartsLeft + hearts.x - plate.x;
+    y = 60;
+    const char* const ammunition[3] = {"rockets", "rolling bombs", "mines"};
+    for (std::size_t k = 0; k < 3; ++k)
+        if (stats.ammunition[k] != 0) {
+            plates.emplace_back(ammunition[k], sf::FloatRect({rightLeft, y}, plate));
+            y += 50;
+        }
+    if (stats.powerUpMode >= 1 && stats.powerUpMode <= 3)
+        plates.emplace_back("power-up", sf::FloatRect({rightLeft, y}, plate));
+    return plates;
+}
+
+// The head-up display never hides the player: the player's box stays clear
+// of every plate drawn at that step.
+TEST_P(LevelPlacement, PlayerNeverGoesUnderTheHud)
+{
+    std::vector<std::string> reported;
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase != PhasePlaying)
+            continue;
+        const sf::FloatRect player = Moved(step.player, -step.playView);
+        for (const auto& plate : HudPlates(step.stats)) {
+            if (!player.intersects(plate.second) ||
+                std::find(reported.begin(), reported.end(), plate.first) != reported.end())
+                continue;
+            reported.push_back(plate.first);
+            ADD_FAILURE() << where << ", step " << i + 1 << ": the player's box at "
+                          << Point(player.left, player.top) << " on screen lies under the " << plate.first
+                          << " plate at " << Point(plate.second.left, plate.second.top) << " "
+                          << Camera(step);
+        }
+    }
+}
+
+// A tile in the play field that a prop must keep clear of.
+struct Marker {
+    std::string name;
+    sf::FloatRect box;
+};
+
+std::vector<Marker> Markers(const Tilemap& map)
+{
+    std::vector<Marker> markers;
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const char* name = id == 23 ? "the sign"
+                               : id == 5 ? "the checkpoint"
+                               : id == 6 ? "the player's start"
+                               : id == 7 ? "the flag"
+                                         : nullptr;
+            if (name)
+                markers.push_back({std::string(name) + " at " + Cell(c, r), TileBox(id, c, r)});
+        }
+    return markers;
+}
+
+// Props in front of the play stand still on the play field, and background
+// props stand still against each other: none covers another, nor a sign, a
+// checkpoint, the flag or the player's start.
+TEST_P(LevelPlacement, PropsInOneLayerStandApart)
+{
+    const std::vector<Marker> markers = Markers(map);
+    for (std::size_t a = 0; a < run.foreground.size(); ++a) {
+        const sf::FloatRect box = PieceBox(run.foreground[a]);
+        for (std::size_t b = a + 1; b < run.foreground.size(); ++b)
+            EXPECT_FALSE(Overlap(box, PieceBox(run.foreground[b])))
+                << where << ": " << Describe(run.foreground[a], "foreground") << " covers "
+                << Describe(run.foreground[b], "foreground");
+        for (const Marker& marker : markers)
+            EXPECT_FALSE(Overlap(box, marker.box))
+                << where << ": " << Describe(run.foreground[a], "foreground") << " covers " << marker.name;
+    }
+    for (std::size_t a = 0; a < run.background.size(); ++a) {
+        const sf::FloatRect box = PieceBox(run.background[a]);
+        for (std::size_t b = a + 1; b < run.background.size(); ++b)
+            EXPECT_FALSE(Overlap(box, PieceBox(run.background[b])))
+                << where << ": " << Describe(run.background[a], "background") << " covers "
+                << Describe(run.background[b], "background");
+    }
+}
+
+// A background prop slides past the play field: at no step of the run does
+// it show on screen behind a foreground prop, a sign, a checkpoint, the flag
+// or the player's start.
+TEST_P(LevelPlacement, BackgroundPropsNeverShowBehindThePlayField)
+{
+    std::vector<Marker> front = Markers(map);
+    for (const Scenery& piece : run.foreground)
+        front.push_back({Describe(piece, "foreground"), PieceBox(piece)});
+    for (const Scenery& piece : run.background) {
+        const sf::FloatRect box = PieceBox(piece);
+        std::vector<bool> reported(front.size(), false);
+        for (std::size_t i = 0; i < run.steps.size(); ++i) {
+            const RunStep& step = run.steps[i];
+            const sf::FloatRect shown = Moved(box, -step.sceneryView);
+            if (step.phase != PhasePlaying || !shown.intersects(Screen))
+                continue;
+            for (std::size_t k = 0; k < front.size(); ++k) {
+                if (reported[k] || !OverlapOnScreen(shown, Moved(front[k].box, -step.playView)))
+                    continue;
+                reported[k] = true;
+                ADD_FAILURE() << where << ", step " << i + 1 << ": " << Describe(piece, "background")
+                              << " shows behind " << front[k].name << " " << Camera(step);
+            }
+        }
+    }
+}
+
+// What the top of a climbable column may hang from: ground, a wall, a
+// block or a platform the player stands on.
+bool HoldsAClimbable(const Tile& tile)
+{
+    const std::uint32_t flags = GetTileFlags(tile.id);
+    return IsTileSolid(tile) || tile.id == 19 ||
+           (flags & (TileFlag::WalkerSolid | TileFlag::RisingSlope | TileFlag::FallingSlope));
+}
+
+// Every column of climbable tiles hangs from the tile above its top, and
+// the picture of its top tile reaches up to the picture of that tile.
+TEST_P(LevelPlacement, ClimbablesHangFromALedge)
+{
+    constexpr int Gap = 2;
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const Tile& tile = map.AtOrEmpty(c, r);
+            const bool top = (GetTileFlags(tile.id) & TileFlag::Climbable) &&
+                             (r == 0 || !(GetTileFlags(map.AtOrEmpty(c, r - 1).id) & TileFlag::Climbable));
+            if (!top)
+                continue;
+            const std::string column = where + ": the climbable column of tile " + std::to_string(tile.id) +
+                                       " topped at " + Cell(c, r);
+            if (r == 0) {
+                ADD_FAILURE() << column << " reaches the map's top edge";
+                continue;
+            }
+            const Tile& above = map.AtOrEmpty(c, r - 1);
+            if (!HoldsAClimbable(above)) {
+                ADD_FAILURE() << column << " hangs from nothing: the tile above is " << above.id;
+                continue;
+            }
+            const sf::IntRect ledge = Pictures::Get().OpaqueTile(above.id);
+            const int gap =
+                static_cast<int>(TileSize) - (ledge.top + ledge.height) + Pictures::Get().OpaqueTile(tile.id).top;
+            EXPECT_LE(gap, Gap) << column << " is drawn " << gap << " px below the picture of the tile above ("
+                                << above.id << ")";
+        }
+}
+
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+// True when the text at `at` begins a sentence: it starts the text or
+// follows a full stop, an exclamation or a question mark.
+bool BeginsSentence(const std::string& text, std::size_t at)
+{
+    while (at > 0 && std::isspace(static_cast<unsigned char>(text[at - 1])))
+        --at;
+    return at == 0 || text[at - 1] == '.' || text[at - 1] == '!' || text[at - 1] == '?';
+}
+
+// A sign that names a key action in the middle of a sentence ("the Jump
+// key", "with Up") teaches that key: it says "Jump: F", the action's name
+// and its default key as the option menu shows them.
+TEST_P(LevelPlacement, SignsNameTheKeysTheyTeach)
+{
+    const std::vector<KeyBinding> bindings = GameWindow::DefaultKeyBindings();
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const Tile& sign = map.AtOrEmpty(c, r);
+            if (sign.id != 23)
+                continue;
+            const std::string written = sign.GetTextProperty().text;
+            std::string text = written;
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            std::string shown = written;
+            std::replace(shown.begin(), shown.end(), '\n', '^');
+            // Where the sign names a key rightly: the key's own name there
+            // ("Left: Left") teaches nothing more.
+            std::vector<std::pair<std::size_t, std::size_t>> taught;
+            for (const KeyBinding& binding : bindings) {
+                const std::string expected = KeyBindingText(binding);
+                for (std::size_t at = text.find(expected); at != std::string::npos; at = text.find(expected, at + 1))
+                    taught.emplace_back(at, at + expected.size());
+            }
+            auto withinTaught = [&taught](std::size_t at) {
+                return std::any_of(taught.begin(), taught.end(),
+                                   [at](const auto& span) { return at > span.first && at < span.second; });
+            };
+            for (const KeyBinding& binding : bindings)
+                for (std::size_t at = text.find(binding.name); at != std::string::npos;
+                     at = text.find(binding.name, at + 1)) {
+                    const std::size_t end = at + binding.name.size();
+                    const bool word =
+                        (at == 0 || !IsLetter(text[at - 1])) && (end == text.size() || !IsLetter(text[end]));
+                    const bool named = !BeginsSentence(text, at) || (end < text.size() && text[end] == ':');
+                    if (!word || !named || withinTaught(at))
+                        continue;
+                    const std::string expected = KeyBindingText(binding);
+                    EXPECT_EQ(text.compare(at, expected.size(), expected), 0)
+                        << where << ": the sign at " << Cell(c, r) << " \"" << shown << "\" names " << binding.name
+                        << " without its key: \"" << expected << "\"";
+                }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlayingLevels, LevelPlacement, ::testing::ValuesIn(PlayingLevels), TestName);
+
+}  // namespace
+}  // namespace levels
