@@ -152,13 +152,15 @@ void Game::UpdateWorld()
     if (phase_ != PhaseBackdrop && player_->stats.powerUpMode == PlayerStats::TimeDistortion &&
         (frameCounter_ & 1) != 0)
         return;
+    // Every tile of the map, each step: straight down the columns, with the
+    // flags looked up in place (a call per tile would cost most of a step in
+    // the biggest levels).
     Tilemap& map = world_->tilemap;
+    const std::array<std::uint32_t, 256>& flagsById = TileFlagsById();
     const std::uint32_t columns = map.Columns();
     for (std::uint32_t c = 0; c < columns; ++c) {
-        const std::uint32_t rows = static_cast<std::uint32_t>(map.Rows());
-        for (std::uint32_t r = 0; r < rows; ++r) {
-            Tile& tile = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r));
-            const std::uint32_t flags = GetTileFlags(tile.id);
+        for (Tile& tile : map.Column(c)) {
+            const std::uint32_t flags = tile.id < flagsById.size() ? flagsById[tile.id] : 0;
             const bool counterRuns = (flags & TileFlag::CounterRuns) != 0;
             const bool switchBlock = (flags & TileFlag::SolidAtFrame0) != 0;
             if (!counterRuns && !switchBlock) {

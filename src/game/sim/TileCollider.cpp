@@ -86,12 +86,17 @@ void TileCollider::CarryOnLifts(Collidable& object, bool slowed) {
         const float liftLeft = position.x - size.x / 2;
         const float liftRight = position.x + size.x / 2;
         const float liftTop = position.y - size.y / 2;
+        const float m = object.stepMotionX;
+        const bool across = liftLeft <= object.Right() + m && object.Left() + m <= liftRight;
+        // Neither caught nor riding it: the lift does nothing to the object,
+        // so its motion (exact fractions, costly in a level of many lifts) is
+        // not worked out.
+        if (!across && object.lift != &lift)
+            continue;
         const Lift::Motion motion = lift.GetCarryMotion(slowed, true);
         const float dx = ToFloat(motion.first);
         float dy = ToFloat(motion.second);
 
-        const float m = object.stepMotionX;
-        const bool across = liftLeft <= object.Right() + m && object.Left() + m <= liftRight;
         const float v = std::max(object.verticalSpeed, 0.0f);
         const float bottom = object.Bottom();
         const bool caught =

@@ -36,11 +36,11 @@ constexpr TileFlagRow TileFlagTable[] = {
     {212, 212, 0x5180}, {240, 240, 0x5180},
 };
 
-constexpr std::uint32_t HighestKnownId = 255;
+}  // namespace
 
-const std::array<std::uint32_t, HighestKnownId + 1>& FlagsById() {
-    static const std::array<std::uint32_t, HighestKnownId + 1> byId = [] {
-        std::array<std::uint32_t, HighestKnownId + 1> table{};
+const std::array<std::uint32_t, 256>& TileFlagsById() {
+    static const std::array<std::uint32_t, 256> byId = [] {
+        std::array<std::uint32_t, 256> table{};
         for (const TileFlagRow& row : TileFlagTable)
             for (std::uint32_t id = row.first; id <= row.last; ++id)
                 table[id] = row.flags;
@@ -49,10 +49,9 @@ const std::array<std::uint32_t, HighestKnownId + 1>& FlagsById() {
     return byId;
 }
 
-}  // namespace
-
 std::uint32_t GetTileFlags(std::uint32_t id) {
-    return id <= HighestKnownId ? FlagsById()[id] : 0;
+    const std::array<std::uint32_t, 256>& byId = TileFlagsById();
+    return id < byId.size() ? byId[id] : 0;
 }
 
 bool IsTileSolid(const Tile& tile) {

@@ -2,6 +2,7 @@
 
 #include "game/objects/PassKind.h"
 
+#include <array>
 #include <cstdint>
 
 struct Tile;
@@ -26,6 +27,10 @@ constexpr std::uint32_t Glow = 0x4000;          // drawn in a second pass with a
 constexpr std::uint32_t HasTargets = 0x8000;
 constexpr std::uint32_t Secret = 0x10000;       // hidden while secret tiles are hidden
 }  // namespace TileFlag
+
+// The flags of every id up to the highest the game knows, by id: for loops
+// over many tiles.
+const std::array<std::uint32_t, 256>& TileFlagsById();
 
 // The flags of a tile id; 0 for an id that the game does not know.
 std::uint32_t GetTileFlags(std::uint32_t id);

@@ -42,6 +42,9 @@ public:
     const Tile& AtOrEmpty(std::uint32_t x, std::uint32_t y) const;
 
     std::uint32_t Columns() const { return static_cast<std::uint32_t>(grid_.size()); }
+    // The tiles of column x from the top row down, for loops over the whole
+    // grid; std::out_of_range outside it.
+    std::vector<Tile>& Column(std::uint32_t x) { return grid_.at(x); }
     // The height of column 0; std::out_of_range "invalid vector<T> subscript"
     // when the grid has no column.
     std::uint32_t Rows() const;
