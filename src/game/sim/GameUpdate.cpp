@@ -152,15 +152,13 @@ void Game::UpdateWorld()
     if (phase_ != PhaseBackdrop && player_->stats.powerUpMode == PlayerStats::TimeDistortion &&
         (frameCounter_ & 1) != 0)
         return;
-    // Every tile of the map, each step: straight down the columns, with the
-    // flags looked up in place (a call per tile would cost most of a step in
-    // the biggest levels).
+    // Every tile of the map, each step: straight down the columns (a checked
+    // lookup per tile would cost most of a step in the biggest levels).
     Tilemap& map = world_->tilemap;
-    const std::array<std::uint32_t, 256>& flagsById = TileFlagsById();
     const std::uint32_t columns = map.Columns();
     for (std::uint32_t c = 0; c < columns; ++c) {
         for (Tile& tile : map.Column(c)) {
-            const std::uint32_t flags = tile.id < flagsById.size() ? flagsById[tile.id] : 0;
+            const std::uint32_t flags = GetTileFlags(tile.id);
             const bool counterRuns = (flags & TileFlag::CounterRuns) != 0;
             const bool switchBlock = (flags & TileFlag::SolidAtFrame0) != 0;
             if (!counterRuns && !switchBlock) {

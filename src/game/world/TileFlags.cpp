@@ -38,21 +38,13 @@ constexpr TileFlagRow TileFlagTable[] = {
 
 }  // namespace
 
-const std::array<std::uint32_t, 256>& TileFlagsById() {
-    static const std::array<std::uint32_t, 256> byId = [] {
-        std::array<std::uint32_t, 256> table{};
-        for (const TileFlagRow& row : TileFlagTable)
-            for (std::uint32_t id = row.first; id <= row.last; ++id)
-                table[id] = row.flags;
-        return table;
-    }();
-    return byId;
-}
-
-std::uint32_t GetTileFlags(std::uint32_t id) {
-    const std::array<std::uint32_t, 256>& byId = TileFlagsById();
-    return id < byId.size() ? byId[id] : 0;
-}
+constexpr std::array<std::uint32_t, 256> TileFlagsById = [] {
+    std::array<std::uint32_t, 256> table{};
+    for (const TileFlagRow& row : TileFlagTable)
+        for (std::uint32_t id = row.first; id <= row.last; ++id)
+            table[id] = row.flags;
+    return table;
+}();
 
 bool IsTileSolid(const Tile& tile) {
     const std::uint32_t flags = GetTileFlags(tile.id);

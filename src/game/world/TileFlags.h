@@ -28,12 +28,13 @@ constexpr std::uint32_t HasTargets = 0x8000;
 constexpr std::uint32_t Secret = 0x10000;       // hidden while secret tiles are hidden
 }  // namespace TileFlag
 
-// The flags of every id up to the highest the game knows, by id: for loops
-// over many tiles.
-const std::array<std::uint32_t, 256>& TileFlagsById();
+// The flags of every id up to the highest the game knows, by id; made at
+// compile time, so that a lookup costs no call (the step looks up every
+// tile of the map).
+extern const std::array<std::uint32_t, 256> TileFlagsById;
 
 // The flags of a tile id; 0 for an id that the game does not know.
-std::uint32_t GetTileFlags(std::uint32_t id);
+inline std::uint32_t GetTileFlags(std::uint32_t id) { return id < TileFlagsById.size() ? TileFlagsById[id] : 0; }
 
 // Whether the tile stops objects like a wall (fading and power-up blocks by
 // their frame).
