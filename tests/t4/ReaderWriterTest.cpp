@@ -4,6 +4,7 @@
 #include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
 #include "t4/io/memoryreader.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <gtest/gtest.h>
@@ -100,18 +101,31 @@ protected:
     t4::formatter format = MakeDataFileFormatter();
 };
 
-TEST_F(SectionedText, WriterProducesTheFormatAndEmptiesTheContainer)
+TEST_F(SectionedText, WritersProduceTheFormatAndEmptyTheContainer)
 {
-    {
-        t4::filewriter writer(format);
-        writer.open("Data/Out.txt", "A");
+    const std::string expected = "..:: A ::..\n\n.: S :.\n{1; x}\n";
+    auto write = [](t4::basic_writer& writer) {
         writer.write_subtitle("S");
         t4::token_container c;
         c << 1 << "x";
         writer.write_data(c);
         EXPECT_TRUE(c.empty());
+    };
+    {
+        t4::filewriter writer(format);
+        writer.open("Data/Out.txt", "A");
+        write(writer);
     }
-    EXPECT_EQ("..:: A ::..\n\n.: S :.\n{1; x}\n", dir.ReadFile("Data/Out.txt"));
+    EXPECT_EQ(expected, dir.ReadFile("Data/Out.txt"));
+
+    // Opening the memory writer again starts a new text.
+    t4::memorywriter memory(format);
+    memory.open("Old");
+    write(memory);
+    memory.open("A");
+    EXPECT_EQ("(Output) Title must not be empty", OpenError([&] { memory.open(""); }));
+    write(memory);
+    EXPECT_EQ(expected, memory.str());
 }
 
 TEST_F(SectionedText, RoundTripThroughFileAndMemory)
@@ -231,10 +245,12 @@ TEST_F(SectionedText, UnopenedReadersAndWriterReportIt)
     t4::filereader file(format);
     t4::memoryreader memory(format);
     t4::filewriter writer(format);
+    t4::memorywriter memoryWriter(format);
     EXPECT_EQ("(Input) No file currently opened", OpenError([&] { file.check_error(); }));
     EXPECT_EQ("(Input) No file currently opened", OpenError([&] { memory.check_error(); }));
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.check_error(); }));
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.write_subtitle("S"); }));
+    EXPECT_EQ("(Output) No file currently opened", OpenError([&] { memoryWriter.write_subtitle("S"); }));
     t4::token_container c = Tokens({"a"});
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.write_data(c); }));
     EXPECT_EQ("(Input) (Input) No file currently opened", OpenError([&] { file.read_data(c); }));
