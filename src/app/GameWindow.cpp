@@ -7,8 +7,8 @@
 #include "kest/StringConversionException.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
-#include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -182,16 +182,17 @@ void GameWindow::LoadConfig()
 bool GameWindow::WriteConfig(std::string& error) const
 {
     // The whole file or nothing: a crash half-way never resets every option.
-    return ReplaceFileWhole(ConfigFileName, [this](const std::string& temporary) {
+    return ReplaceFileWhole(ConfigFileName, [this] {
         t4::token_container line;
         line << IsFullscreen() << GetFrameMode() << IsAntialiased() << GetMusicVolume() << GetSoundVolume();
         for (const KeyBinding& binding : keyBindings)
             line << kest::toString(binding.key);
-        t4::filewriter writer(MakeDataFileFormatter());
-        writer.open(temporary, ConfigFileTitle);
+        t4::memorywriter writer(MakeDataFileFormatter());
+        writer.open(ConfigFileTitle);
         writer.write_subtitle("Options");
         writer.write_data(line);
         writer.check_error();
+        return writer.str();
     }, error);
 }
 

@@ -4,8 +4,8 @@
 #include "app/Log.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
-#include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <boost/filesystem.hpp>
@@ -129,9 +129,9 @@ bool ReachedEnd(t4::filereader& reader)
 bool WriteDataFile(const std::string& fileName, const std::string& title, const std::string& section,
                    std::vector<t4::token_container>& lines, std::uint32_t seed, std::string& error)
 {
-    return ReplaceFileWhole(fileName, [&](const std::string& temporary) {
-        t4::filewriter writer(MakeDataFileFormatter());
-        writer.open(temporary, title);
+    return ReplaceFileWhole(fileName, [&] {
+        t4::memorywriter writer(MakeDataFileFormatter());
+        writer.open(title);
         writer.write_subtitle(section);
         std::uint32_t chain = lines.empty() ? 0 : seed;
         for (t4::token_container& line : lines) {
@@ -143,6 +143,7 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
         checksum << static_cast<unsigned int>(chain);
         writer.write_data(checksum);
         writer.check_error();
+        return writer.str();
     }, error);
 }
 

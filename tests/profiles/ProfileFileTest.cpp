@@ -1,5 +1,6 @@
 #include "app/ProfileStore.h"
 #include "support/BlockedSaves.h"
+#include "support/FileFaults.h"
 #include "support/TempDataDir.h"
 
 #include "ProfileTestFiles.h"
@@ -8,6 +9,8 @@
 
 #include <boost/filesystem.hpp>
 
+#include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -372,7 +375,8 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     store.AddProfile("Cy");
     EXPECT_EQ(3u, store.profiles.size());
     EXPECT_EQ(twoProfiles, dir.ReadFile("Data/Profiles.txt"));
-    EXPECT_EQ(Entry("Failed to save profiles: (Output) Can't open file \"Data/Profiles.txt.tmp\"."), log.Text());
+    EXPECT_EQ(Entry("Failed to save profiles: (Output) Can't open file \"Data/Profiles.txt.tmp\" (Is a directory)."),
+              log.Text());
     boost::filesystem::remove_all(dir.DataPath("Profiles.txt.tmp"));
 
     // The written file cannot be renamed over the target: the temporary file
@@ -381,10 +385,48 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     LogCapture renameLog;
     store.SaveHighscores();
     EXPECT_NE(std::string::npos,
-              renameLog.Text().find("Failed to save highscores: (Output) Can't replace file \"Data/Highscore.txt\""))
+              renameLog.Text().find("Failed to save highscores: (Output) Can't replace file \"Data/Highscore.txt\" "
+                                    "(Is a directory)."))
         << renameLog.Text();
     EXPECT_FALSE(dir.Exists("Data/Highscore.txt.tmp"));
     EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
+}
+
+// A save that fails on the disk is told and logged with the reason the
+// system gave, for the write as for the rename.
+TEST(DataFiles, AFailedSaveTellsTheReasonTheSystemGave)
+{
+    struct Case {
+        const char* what;
+        std::string reason;
+    } cases[] = {
+        {"a file size limit", "(Output) Can't write file \"Data/Profiles.txt.tmp\" (File too large)"},
+        {"a full disk", "(Output) Can't write file \"Data/Profiles.txt.tmp\" (No space left on device)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        std::unique_ptr<testsupport::FullDisk> disk;
+        std::unique_ptr<testsupport::FileSizeLimit> limit;
+        if (c.reason.find("No space") != std::string::npos) {
+            disk = std::make_unique<testsupport::FullDisk>(dir.Path() + "/Data");
+            if (!disk->Mounted()) {
+                std::cout << "The full disk is left out here: " << disk->Refusal() << std::endl;
+                continue;
+            }
+        } else {
+            limit = std::make_unique<testsupport::FileSizeLimit>(16);
+        }
+        LogCapture log;
+        ProfileStore store;
+        store.AddProfile("Ann");
+        limit.reset();
+        EXPECT_EQ(Entry("Failed to save profiles: " + c.reason + "."), log.Text());
+        EXPECT_NE(std::string::npos, store.saveFailures.Take().find("\n   " + c.reason + "\n")) << c.reason;
+        EXPECT_FALSE(dir.Exists("Data/Profiles.txt"));
+        EXPECT_FALSE(dir.Exists("Data/Profiles.txt.tmp"));
+        EXPECT_EQ(1u, store.profiles.size());
+    }
 }
 
 namespace {

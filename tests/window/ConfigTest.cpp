@@ -231,7 +231,7 @@ TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
 
 namespace {
 
-const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
+const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\" (Is a directory)";
 
 }  // namespace
 
