@@ -40,6 +40,22 @@ bool WriteAll(int file, const std::string& text)
     return true;
 }
 
+// Creates the temporary file anew, never through what stands at its name:
+// a file left by a save cut short, or a link to somewhere else, is removed
+// first (a link itself, not what it points to). A folder stays, and the
+// save fails. -1 with errno set when no file could be created.
+int CreateAnew(const std::string& temporary)
+{
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int file = ::open(temporary.c_str(), flags, 0666);
+    if (file < 0 && errno == EEXIST) {
+        if (::unlink(temporary.c_str()) != 0)
+            return -1;
+        file = ::open(temporary.c_str(), flags, 0666);
+    }
+    return file;
+}
+
 }  // namespace
 
 bool ReplaceFileWhole(const std::string& fileName, const std::function<std::string()>& text, std::string& error)
@@ -53,7 +69,7 @@ bool ReplaceFileWhole(const std::string& fileName, const std::function<std::stri
     }
 
     const std::string temporary = fileName + TemporarySuffix;
-    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int file = CreateAnew(temporary);
     if (file < 0) {
         error = SystemFailure("open", temporary, errno);
         return false;

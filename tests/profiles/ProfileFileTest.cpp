@@ -392,6 +392,50 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
 }
 
+namespace {
+
+std::vector<std::string> ProfileNames(const ProfileStore& store)
+{
+    std::vector<std::string> names;
+    for (const Profile& profile : store.profiles)
+        names.push_back(profile.name);
+    return names;
+}
+
+Lines ProfileLines(const std::vector<std::string>& names)
+{
+    Lines lines;
+    for (const std::string& name : names)
+        lines.push_back({name, "0", "1", "1", "1", "1", "3", "0", "0", "0", "0", "0", "0"});
+    return lines;
+}
+
+}  // namespace
+
+// Whatever stands at the temporary file's name is never written through: a
+// link there, to a file or to nothing, is replaced by a new file.
+TEST(DataFiles, ASaveNeverWritesThroughALinkAtItsTemporaryName)
+{
+    for (const bool victimExists : {true, false}) {
+        SCOPED_TRACE(victimExists ? "a link to a file outside Data" : "a link to no file");
+        testsupport::TempDataDir dir;
+        if (victimExists)
+            dir.WriteFile("victim.txt", "not the game's");
+        boost::filesystem::create_symlink("../victim.txt", dir.DataPath("Profiles.txt.tmp"));
+        LogCapture log;
+        ProfileStore store;
+        store.AddProfile("Ann");
+        EXPECT_EQ("", log.Text());
+        EXPECT_EQ(victimExists ? "not the game's" : "", dir.ReadFile("victim.txt"));
+        EXPECT_EQ(victimExists, dir.Exists("victim.txt"));
+        EXPECT_EQ(boost::filesystem::regular_file,
+                  boost::filesystem::symlink_status(dir.DataPath("Profiles.txt")).type());
+        EXPECT_EQ(ProfilesFile(ProfileLines({"Ann"})), dir.ReadFile("Data/Profiles.txt"));
+        EXPECT_EQ(boost::filesystem::file_not_found,
+                  boost::filesystem::symlink_status(dir.DataPath("Profiles.txt.tmp")).type());
+    }
+}
+
 // A save that fails on the disk is told and logged with the reason the
 // system gave, for the write as for the rename.
 TEST(DataFiles, AFailedSaveTellsTheReasonTheSystemGave)
@@ -428,26 +472,6 @@ TEST(DataFiles, AFailedSaveTellsTheReasonTheSystemGave)
         EXPECT_EQ(1u, store.profiles.size());
     }
 }
-
-namespace {
-
-std::vector<std::string> ProfileNames(const ProfileStore& store)
-{
-    std::vector<std::string> names;
-    for (const Profile& profile : store.profiles)
-        names.push_back(profile.name);
-    return names;
-}
-
-Lines ProfileLines(const std::vector<std::string>& names)
-{
-    Lines lines;
-    for (const std::string& name : names)
-        lines.push_back({name, "0", "1", "1", "1", "1", "3", "0", "0", "0", "0", "0", "0"});
-    return lines;
-}
-
-}  // namespace
 
 TEST(DataFiles, ProfilesOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
 {
