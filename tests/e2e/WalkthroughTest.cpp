@@ -94,7 +94,8 @@ Picture Cut(const Picture& picture, sf::Vector2i corner, sf::Vector2i size)
 std::vector<std::string> ErrorEntries(std::string log)
 {
     static const std::regex firstStart("Failed to load (configuration|profiles): \\(Input\\) Can't open file "
-                                       "\"Data/(Config|Profiles)\\.txt\"\\.\n(Default|Empty) file has been created\\.");
+                                       "\"Data/(Config|Profiles)\\.txt\" \\(No such file or directory\\)\\.\n"
+                                       "(Default|Empty) file has been created\\.");
     log = std::regex_replace(log, firstStart, "");
     std::vector<std::string> found;
     for (const char* marker : {"An error occurred", "Error: ", "EXCEPTION", "UNKNOWN EXCEPTION", "Failed to"})

@@ -2,6 +2,7 @@
 #include "support/BlockedSaves.h"
 #include "support/FileFaults.h"
 #include "support/TempDataDir.h"
+#include "t4/io/filereader.h"
 
 #include "ProfileTestFiles.h"
 
@@ -9,10 +10,13 @@
 
 #include <boost/filesystem.hpp>
 
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace profiletest;
 
@@ -184,7 +188,7 @@ TEST(ProfileFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
         {"a line after the checksum", valid + "{2}\n", "Unexpected data after the checksum"},
         {"a section after the checksum", valid + "\n.: Extra :.\n{2}\n", "Unexpected data after the checksum"},
         {"a second checksum section", valid + "\n.: Checksum :.\n", "Unexpected data after the checksum"},
-        {"an empty file", "", "(Input) Can't open file \"Data/Profiles.txt\""},
+        {"an empty file", "", "(Input) File \"Data/Profiles.txt\" is empty"},
     };
     for (const DamagedCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -232,6 +236,62 @@ TEST(HighscoreFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
     }
 }
 
+// What is not a regular file, or is far larger than any file the game
+// writes, is damaged at once and never read: set aside as it is (a link as
+// a link) and replaced by an empty file.
+TEST(DataFiles, AFileThatIsNotARegularOneOrIsTooLargeIsDamagedUnread)
+{
+    namespace fs = boost::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void(const testsupport::TempDataDir&, const std::string& file)> make;
+        std::string reason;  // {file} stands for the file's name
+        fs::file_type setAside;
+    } cases[] = {
+        {"a link to an endless device",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             fs::create_symlink("/dev/zero", dir.DataPath(file));
+         },
+         "(Input) File \"Data/{file}\" is a character device, not a regular file", fs::symlink_file},
+        {"a pipe",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             ASSERT_EQ(0, ::mkfifo(dir.DataPath(file).c_str(), 0600));
+         },
+         "(Input) File \"Data/{file}\" is a pipe, not a regular file", fs::fifo_file},
+        {"a file beyond the limit",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             dir.WriteFile("Data/" + file, std::string(t4::filereader::size_limit + 1, '{'));
+         },
+         "(Input) File \"Data/{file}\" is larger than " + std::to_string(t4::filereader::size_limit) + " bytes",
+         fs::regular_file},
+    };
+    struct File {
+        std::string name, errorName, what, empty;
+        void (ProfileStore::*load)();
+    } files[] = {
+        {"Profiles.txt", "Profiles_error.txt", "profiles", EmptyProfilesFile(), &ProfileStore::LoadProfiles},
+        {"Highscore.txt", "Highscore_error.txt", "highscores", EmptyHighscoresFile(), &ProfileStore::LoadHighscores},
+    };
+    for (const Case& c : cases) {
+        for (const File& file : files) {
+            SCOPED_TRACE(std::string(c.what) + " as " + file.name);
+            testsupport::TempDataDir dir;
+            c.make(dir, file.name);
+            std::string reason = c.reason;
+            reason.replace(reason.find("{file}"), 6, file.name);
+            LogCapture log;
+            ProfileStore store;
+            (store.*file.load)();
+            EXPECT_TRUE(store.profiles.empty() && store.highscores.empty());
+            EXPECT_EQ(Entry("Failed to load " + file.what + ": " + reason + ".\nEmpty file has been created."),
+                      log.Text());
+            EXPECT_EQ(file.empty, dir.ReadFile("Data/" + file.name));
+            EXPECT_EQ(fs::regular_file, fs::symlink_status(dir.DataPath(file.name)).type());
+            EXPECT_EQ(c.setAside, fs::symlink_status(dir.DataPath(file.errorName)).type());
+        }
+    }
+}
+
 TEST(DataFiles, MissingFilesAreCreatedEmpty)
 {
     testsupport::TempDataDir dir;
@@ -239,10 +299,10 @@ TEST(DataFiles, MissingFilesAreCreatedEmpty)
     ProfileStore store;
     store.LoadProfiles();
     store.LoadHighscores();
-    EXPECT_EQ(Entry("Failed to load profiles: (Input) Can't open file \"Data/Profiles.txt\".\n"
-                    "Empty file has been created.") +
-                  Entry("Failed to load highscores: (Input) Can't open file \"Data/Highscore.txt\".\n"
-                        "Empty file has been created."),
+    EXPECT_EQ(Entry("Failed to load profiles: (Input) Can't open file \"Data/Profiles.txt\" (No such file or "
+                    "directory).\nEmpty file has been created.") +
+                  Entry("Failed to load highscores: (Input) Can't open file \"Data/Highscore.txt\" (No such file or "
+                        "directory).\nEmpty file has been created."),
               log.Text());
     EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
     EXPECT_EQ(EmptyHighscoresFile(), dir.ReadFile("Data/Highscore.txt"));
