@@ -253,20 +253,34 @@ bool StoreDataFile(const StoreFile& file, bool& keptDamaged, SaveFailureNotice& 
     return false;
 }
 
-// A name that the profile file can hold: one token of a data line.
-bool IsStorableName(const std::string& name)
+// What keeps a name from being one that the game could have written: ""
+// when nothing does. The name must be one token of a data line, or a single
+// such name would make every later save of the files fail (they are
+// written whole), and no longer than a player can type.
+std::string NameFault(const std::string& name)
 {
     const std::string separator = MakeDataFileFormatter().get_property(t4::formatter::separator);
-    return name.find(separator) == std::string::npos && name.find_first_of("\r\n") == std::string::npos;
+    if (name.find(separator) != std::string::npos || name.find_first_of("\r\n") != std::string::npos)
+        return "Name that could not be saved";
+    if (name.size() > ProfileStore::MaxNameLength)
+        return "Name longer than " + std::to_string(ProfileStore::MaxNameLength) + " characters";
+    return std::string();
 }
 
-// A name read from a file must be one that a save can write back: the files
-// are written whole, so a single such name would make every later save fail.
-// A file holding one is damaged.
+// A file holding a name that the game could not have written is damaged.
 void CheckLoadedName(const std::string& name)
 {
-    if (!IsStorableName(name))
-        throw t4::io_exception("Name that could not be saved");
+    const std::string fault = NameFault(name);
+    if (!fault.empty())
+        throw t4::io_exception(fault);
+}
+
+// A file with more lines than the store keeps is damaged: the game never
+// writes one.
+void CheckLoadedCount(std::size_t count, std::size_t most, const std::string& what)
+{
+    if (count > most)
+        throw t4::io_exception("More than " + std::to_string(most) + " " + what);
 }
 
 }  // namespace
@@ -321,6 +335,7 @@ void ProfileStore::LoadProfiles()
                                              [&loaded](t4::token_container& line) {
                                                  loaded.push_back(ReadProfile(line));
                                                  CheckLoadedName(loaded.back().name);
+                                                 CheckLoadedCount(loaded.size(), MaxProfiles, "profiles");
                                              });
     if (failure.empty()) {
         profiles = std::move(loaded);
@@ -344,6 +359,7 @@ void ProfileStore::LoadHighscores()
                                                  const Highscore entry = ReadHighscore(line);
                                                  CheckLoadedName(entry.name);
                                                  loaded.insert(entry);
+                                                 CheckLoadedCount(loaded.size(), MaxHighscores, "highscores");
                                              });
     if (failure.empty()) {
         highscores = std::move(loaded);
@@ -423,7 +439,7 @@ void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
 
 void ProfileStore::AddProfile(const std::string& name)
 {
-    if (profiles.size() >= MaxProfiles || !IsStorableName(name))
+    if (profiles.size() >= MaxProfiles || !NameFault(name).empty())
         return;
     const bool taken = std::any_of(profiles.begin(), profiles.end(),
                                    [&name](const Profile& profile) { return profile.name == name; });

@@ -292,6 +292,68 @@ TEST(DataFiles, AFileThatIsNotARegularOneOrIsTooLargeIsDamagedUnread)
     }
 }
 
+// A file that the game could never have written is damaged although its
+// checksum matches: more profiles or highscores than the store keeps, or a
+// name longer than a player can type.
+TEST(DataFiles, AFileBeyondTheStoresLimitsIsDamagedThoughItsChecksumMatches)
+{
+    auto profileLines = [](std::size_t count, std::size_t nameLength) {
+        Lines lines;
+        for (std::size_t i = 0; i < count; ++i)
+            lines.push_back({std::string(nameLength, static_cast<char>('A' + i)), "0", "1", "1", "1", "1", "3", "0",
+                             "0", "0", "0", "0", "0"});
+        return lines;
+    };
+    auto highscoreLines = [](std::size_t count, std::size_t nameLength) {
+        Lines lines;
+        for (std::size_t i = 0; i < count; ++i)
+            lines.push_back({std::string(nameLength, static_cast<char>('A' + i)), std::to_string(100 - i)});
+        return lines;
+    };
+    const std::size_t longest = ProfileStore::MaxNameLength;
+    const std::string tooLong = "Name longer than " + std::to_string(longest) + " characters";
+    struct Case {
+        const char* what;
+        bool profiles;
+        std::string contents;
+        std::string reason;  // "" when the file loads
+    } cases[] = {
+        {"as many profiles as kept, the longest names", true,
+         ProfilesFile(profileLines(ProfileStore::MaxProfiles, longest)), ""},
+        {"one profile more", true, ProfilesFile(profileLines(ProfileStore::MaxProfiles + 1, 3)),
+         "More than " + std::to_string(ProfileStore::MaxProfiles) + " profiles"},
+        {"a profile name one too long", true, ProfilesFile(profileLines(1, longest + 1)), tooLong},
+        {"as many highscores as kept, the longest names", false,
+         HighscoresFile(highscoreLines(ProfileStore::MaxHighscores, longest)), ""},
+        {"one highscore more", false, HighscoresFile(highscoreLines(ProfileStore::MaxHighscores + 1, 3)),
+         "More than " + std::to_string(ProfileStore::MaxHighscores) + " highscores"},
+        {"a highscore name one too long", false, HighscoresFile(highscoreLines(1, longest + 1)), tooLong},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        const std::string file = c.profiles ? "Data/Profiles.txt" : "Data/Highscore.txt";
+        dir.WriteFile(file, c.contents);
+        LogCapture log;
+        ProfileStore store;
+        if (c.profiles)
+            store.LoadProfiles();
+        else
+            store.LoadHighscores();
+        const std::size_t loaded = c.profiles ? store.profiles.size() : store.highscores.size();
+        if (c.reason.empty()) {
+            EXPECT_EQ(c.profiles ? ProfileStore::MaxProfiles : ProfileStore::MaxHighscores, loaded);
+            EXPECT_EQ("", log.Text());
+            continue;
+        }
+        EXPECT_EQ(0u, loaded);
+        EXPECT_EQ(Entry("Failed to load " + std::string(c.profiles ? "profiles" : "highscores") + ": " + c.reason +
+                        ".\nEmpty file has been created."),
+                  log.Text());
+        EXPECT_EQ(c.contents, dir.ReadFile(c.profiles ? "Data/Profiles_error.txt" : "Data/Highscore_error.txt"));
+    }
+}
+
 TEST(DataFiles, MissingFilesAreCreatedEmpty)
 {
     testsupport::TempDataDir dir;
