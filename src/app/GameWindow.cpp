@@ -49,7 +49,8 @@ GameWindow::GameWindow()
       frameModeChoices{FrameModeVSync, FrameModeFree, FrameModeLimit},
       keyBindings(KeyActionCount),
       selected(OptionSlotCount, 0),
-      applied(OptionSlotCount, 0)
+      applied(OptionSlotCount, 0),
+      unsaved_(ConfigFileName)
 {
     selected[OptionEditedBinding] = KeyActionNone;
     LoadConfig();
@@ -140,16 +141,15 @@ void GameWindow::SelectOptions(bool fullscreen, std::uint32_t frameMode, bool an
 
 void GameWindow::LoadConfig()
 {
-    // The file is older than the options: those of the failed save stay, and
-    // they are written once more. The binding being edited is left alone.
-    if (unsaved_) {
+    // The binding being edited is left alone.
+    const auto giveBack = [this](const SavedOptions& held) {
         const std::uint32_t edited = selected[OptionEditedBinding];
-        selected = unsaved_->selected;
+        selected = held.selected;
         selected[OptionEditedBinding] = edited;
-        keyBindings = unsaved_->keyBindings;
-        SaveConfig();
+        keyBindings = held.keyBindings;
+    };
+    if (unsaved_.Reload(giveBack, [this] { SaveConfig(); }))
         return;
-    }
     bool fullscreen, antialiasing;
     std::uint32_t frameMode, musicVolume, soundVolume;
     std::vector<KeyBinding> bindings;
@@ -198,13 +198,8 @@ bool GameWindow::WriteConfig(std::string& error) const
 
 bool GameWindow::StoreConfig(std::string& error)
 {
-    if (WriteConfig(error)) {
-        unsaved_.reset();
-        return true;
-    }
-    unsaved_ = SavedOptions{selected, keyBindings};
-    saveFailures.Report(ConfigFileName, error);
-    return false;
+    return unsaved_.Save(SavedOptions{selected, keyBindings},
+                         [this](std::string& writeError) { return WriteConfig(writeError); }, saveFailures, error);
 }
 
 void GameWindow::SaveConfig()

@@ -237,19 +237,14 @@ bool SetAsideAfterAll(const StoreFile& file)
 }
 
 // Writes one of the two files. A damaged file that could not be set aside is
-// set aside first; while it cannot be, nothing is written over it. A failure
-// is told to the player.
-bool StoreDataFile(const StoreFile& file, bool& keptDamaged, SaveFailureNotice& notice, const FileWrite& write,
-                   std::string& error)
+// set aside first; while it cannot be, nothing is written over it.
+bool StoreDataFile(const StoreFile& file, bool& keptDamaged, const FileWrite& write, std::string& error)
 {
     if (keptDamaged)
         keptDamaged = !SetAsideAfterAll(file);
-    if (keptDamaged)
-        error = "\"" + std::string(file.fileName) +
-                "\" holds a damaged file that could not be set aside and is kept as it is";
-    else if (write(error))
-        return true;
-    notice.Report(file.fileName, error);
+    if (!keptDamaged)
+        return write(error);
+    error = "\"" + std::string(file.fileName) + "\" holds a damaged file that could not be set aside and is kept as it is";
     return false;
 }
 
@@ -322,13 +317,9 @@ bool ProfileStore::CheckChecksum(t4::filereader& reader, std::uint32_t computed)
 
 void ProfileStore::LoadProfiles()
 {
-    // The file is older than the store: what the failed save held stays, and
-    // it is written once more.
-    if (unsavedProfiles_) {
-        profiles = *unsavedProfiles_;
-        SaveProfiles();
+    if (unsavedProfiles_.Reload([this](const std::vector<Profile>& held) { profiles = held; },
+                                [this] { SaveProfiles(); }))
         return;
-    }
     profiles.clear();
     std::vector<Profile> loaded;
     const std::string failure = ReadDataFile(ProfilesFileName, ProfilesSection, "Incorrect checksum",
@@ -347,11 +338,9 @@ void ProfileStore::LoadProfiles()
 
 void ProfileStore::LoadHighscores()
 {
-    if (unsavedHighscores_) {
-        highscores = *unsavedHighscores_;
-        SaveHighscores();
+    if (unsavedHighscores_.Reload([this](const std::multiset<Highscore>& held) { highscores = held; },
+                                  [this] { SaveHighscores(); }))
         return;
-    }
     highscores.clear();
     std::multiset<Highscore> loaded;
     const std::string failure = ReadDataFile(HighscoresFileName, HighscoresSection, "Incorrect Checksum",
@@ -389,24 +378,18 @@ bool ProfileStore::WriteHighscores(std::string& error) const
 
 bool ProfileStore::StoreProfiles(std::string& error)
 {
-    const bool stored = StoreDataFile(ProfilesStoreFile, profilesKeptDamaged_, saveFailures,
-                                      [this](std::string& writeError) { return WriteProfiles(writeError); }, error);
-    if (stored)
-        unsavedProfiles_.reset();
-    else
-        unsavedProfiles_ = profiles;
-    return stored;
+    return unsavedProfiles_.Save(profiles, [this](std::string& storeError) {
+        return StoreDataFile(ProfilesStoreFile, profilesKeptDamaged_,
+                             [this](std::string& writeError) { return WriteProfiles(writeError); }, storeError);
+    }, saveFailures, error);
 }
 
 bool ProfileStore::StoreHighscores(std::string& error)
 {
-    const bool stored = StoreDataFile(HighscoresStoreFile, highscoresKeptDamaged_, saveFailures,
-                                      [this](std::string& writeError) { return WriteHighscores(writeError); }, error);
-    if (stored)
-        unsavedHighscores_.reset();
-    else
-        unsavedHighscores_ = highscores;
-    return stored;
+    return unsavedHighscores_.Save(highscores, [this](std::string& storeError) {
+        return StoreDataFile(HighscoresStoreFile, highscoresKeptDamaged_,
+                             [this](std::string& writeError) { return WriteHighscores(writeError); }, storeError);
+    }, saveFailures, error);
 }
 
 void ProfileStore::SaveProfiles()

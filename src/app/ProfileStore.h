@@ -4,13 +4,13 @@
 #include "app/KeyBinding.h"
 #include "app/Profile.h"
 #include "app/SaveFailureNotice.h"
+#include "app/UnsavedChanges.h"
 #include "t4/io/ChecksumChain.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -115,6 +115,6 @@ private:
     bool highscoresKeptDamaged_ = false;
     // What the last save of the file held when it failed: the file on disk
     // is older than that, so loads take this instead until a save succeeds.
-    std::optional<std::vector<Profile>> unsavedProfiles_;
-    std::optional<std::multiset<Highscore>> unsavedHighscores_;
+    UnsavedChanges<std::vector<Profile>> unsavedProfiles_{ProfilesFileName};
+    UnsavedChanges<std::multiset<Highscore>> unsavedHighscores_{HighscoresFileName};
 };
