@@ -9,8 +9,8 @@
 // The saves of one data file, and what the last one held when it failed.
 // After a failed save the file on disk is older than the game's own state:
 // until a save succeeds, a load gives back what the failed save held instead
-// of reading the file, and tries to save it again. A failure is told through
-// the notice.
+// of reading the file, and tries to save it again. How each save went is
+// told to the notice.
 template <typename Content>
 class UnsavedChanges {
 public:
@@ -24,6 +24,7 @@ public:
     {
         if (write(error)) {
             unsaved_.reset();
+            notice.Saved(fileName_);
             return true;
         }
         unsaved_ = content;

@@ -686,3 +686,36 @@ TEST(DataFiles, ThePlayerIsToldOnceOfEachFileThatCannotBeSaved)
     EXPECT_EQ("", store.saveFailures.Take());
     EXPECT_EQ("damaged", dir.ReadFile("Data/Profiles_error.txt"));
 }
+
+// Once a save of the file has succeeded, its next failure is told again; a
+// failure that a later save mends before the player was told is not told at
+// all, on screen or at the end of the game.
+TEST(DataFiles, AFailureIsToldAgainOnceASaveOfTheFileHasSucceeded)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    const std::string file = "\"Data/Profiles.txt\"";
+    auto blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Ann");
+    EXPECT_NE(std::string::npos, store.saveFailures.Take().find(file));
+    blocked.reset();
+    store.AddProfile("Bob");
+    EXPECT_EQ("", store.saveFailures.Take());
+    blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Cy");
+    EXPECT_NE(std::string::npos, store.saveFailures.Take().find(file));
+
+    blocked.reset();
+    store.AddProfile("Dee");
+    blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Eve");
+    EXPECT_EQ((std::vector<std::string>{"Vrenk II could not save \"Data/Profiles.txt\", and what changed in it is "
+                                        "lost: (Output) Can't open file \"Data/Profiles.txt.tmp\" (Is a directory)"}),
+              store.saveFailures.Untold());
+    blocked.reset();
+    store.SaveProfiles();
+    EXPECT_TRUE(store.saveFailures.Untold().empty());
+    EXPECT_EQ("", store.saveFailures.Take());
+    EXPECT_EQ(5u, LoadedProfileCount());
+}

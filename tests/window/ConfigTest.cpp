@@ -329,6 +329,23 @@ TEST(Config, ThePlayerIsToldOnceThatTheFileCannotBeSaved)
     EXPECT_EQ(window.saveFailures.Take(), "");
 }
 
+TEST(Config, AFailureIsToldAgainOnceASaveHasSucceeded)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    window.saveFailures.Take();
+    for (int round = 0; round < 2; ++round) {
+        {
+            testsupport::BlockedSaves blocked(dir, "Config.txt");
+            window.SaveConfig();
+            EXPECT_NE(window.saveFailures.Take().find(Reason), std::string::npos) << round;
+        }
+        window.SaveConfig();
+        EXPECT_EQ(window.saveFailures.Take(), "") << round;
+    }
+}
+
 TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)
 {
     testsupport::TempDataDir dir;
