@@ -13,6 +13,7 @@
 
 #include "app/GameWindow.h"
 #include "app/KeyBinding.h"
+#include "app/ProfileStore.h"
 #include "app/StateId.h"
 #include "kest/KeyNameTable.h"
 #include "screens/LevelSelection.h"
@@ -313,6 +314,47 @@ TEST_F(Walkthrough, AProfileThatCannotBeSavedIsToldAndStaysForTheRun)
     game.Click(ButtonCentre(5, 7, 21), menuView);  // quit
     EXPECT_EQ(game.Process().WaitForExit(30s), 0) << Log();
     EXPECT_EQ(dir.ReadFile("Data/Profiles.txt").find("zoe"), std::string::npos) << "the save was blocked";
+}
+
+// Closing the window during a level whose saves fail: the save on the way
+// out fails, no screen is left to tell it, so the game ends with a line for
+// the file on its standard error and a failure.
+TEST_F(Walkthrough, ClosingTheWindowDuringAGameWhoseSaveFailsEndsWithTheFailureOnTheTerminal)
+{
+    {
+        ProfileStore store;  // the working directory is the game's
+        store.AddProfile("ann");
+    }
+    testsupport::GameSession game(dir.Path());
+    ASSERT_TRUE(game.Started()) << game.Failure() << Log();
+    const sf::Vector2f menuView = testsupport::MenuViewCorner(game.WindowSize());
+    const sf::Vector2f back = ButtonCentre(13, 12, 9);
+    const sf::Vector2f firstProfile(back.x, ProfileSelection::ListTop);
+    const sf::Vector2f levelOneOne(back.x - LevelSelection::WorldSpacing, LevelSelection::LevelTop);
+
+    ASSERT_TRUE(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menuView))  // play
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
+    const int loads = game.LevelLoads();
+    bool loading = false;
+    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+         !loading && std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
+        game.Click(levelOneOne, menuView);
+        loading = game.WaitForLevelLoad(loads, 500ms);
+    }
+    ASSERT_TRUE(loading) << "level 1-1 never started" << Log();
+
+    testsupport::BlockedSaves blocked(dir, "Profiles.txt");
+    ASSERT_TRUE(game.Process().CloseWindow(testsupport::GameWindowTitle));
+    EXPECT_EQ(game.Process().WaitForExit(30s), 1) << Log();
+    const std::string told = game.Process().ErrorOutput();
+    EXPECT_EQ(told,
+              "Vrenk II could not save \"Data/Profiles.txt\", and what changed in it is lost: (Output) Can't open file "
+              "\"Data/Profiles.txt.tmp\" (Is a directory)\n")
+        << Log();
+    EXPECT_NE(dir.ReadFile("Data/Log.txt").find("\nFailed to save profiles: "), std::string::npos) << Log();
 }
 
 }  // namespace
