@@ -118,10 +118,7 @@ void filereader::open(const std::string& fileName)
 
 void filereader::check_error() const
 {
-    if (!opened_)
-        throw io_exception(make_prefix(direction_input) + "No file currently opened");
-    if (text_.fail() || text_.bad())
-        throw io_exception(make_prefix(direction_input) + "Format error");
+    check_stream(opened_, text_, direction_input);
 }
 
 }  // namespace t4

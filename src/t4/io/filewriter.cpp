@@ -34,10 +34,7 @@ void filewriter::open(const std::string& fileName, const std::string& title)
 
 void filewriter::check_error() const
 {
-    if (!file_.is_open())
-        throw io_exception(make_prefix(direction_output) + "No file currently opened");
-    if (file_.fail() || file_.bad())
-        throw io_exception(make_prefix(direction_output) + "Format error");
+    check_stream(file_.is_open(), file_, direction_output);
 }
 
 }  // namespace t4

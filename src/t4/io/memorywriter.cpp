@@ -22,10 +22,7 @@ void memorywriter::open(const std::string& title)
 
 void memorywriter::check_error() const
 {
-    if (!opened_)
-        throw io_exception(make_prefix(direction_output) + "No file currently opened");
-    if (stream_.fail() || stream_.bad())
-        throw io_exception(make_prefix(direction_output) + "Format error");
+    check_stream(opened_, stream_, direction_output);
 }
 
 }  // namespace t4
