@@ -131,26 +131,19 @@ TEST(Log, AfterEntriesAreLostTheLogGoesOnAndSaysHowMany)
 // the space is back says so.
 TEST(Log, TheLogFileWritesAgainOnceItCan)
 {
-    for (const bool fullDisk : {false, true}) {
-        SCOPED_TRACE(fullDisk ? "full disk" : "file size limit");
+    using Kind = testsupport::WriteFault::Kind;
+    for (const Kind kind : {Kind::FileSizeLimit, Kind::FullDisk}) {
+        SCOPED_TRACE(kind == Kind::FullDisk ? "full disk" : "file size limit");
         testsupport::TempDataDir dir;
-        std::unique_ptr<testsupport::FullDisk> disk;
-        std::unique_ptr<testsupport::FileSizeLimit> limit;
-        if (fullDisk) {
-            disk = std::make_unique<testsupport::FullDisk>(dir.Path() + "/Data");
-            if (!disk->Mounted()) {
-                std::cout << "The full disk is left out here: " << disk->Refusal() << std::endl;
-                continue;
-            }
-        } else {
-            limit = std::make_unique<testsupport::FileSizeLimit>(0);
+        testsupport::WriteFault fault(kind, dir.Path() + "/Data");
+        if (!fault.Active()) {
+            std::cout << "This case is left out here: " << fault.Refusal() << std::endl;
+            continue;
         }
         auto log = OpenLogFile();
         std::streambuf* saved = RedirectLog(*log);
         Log("lost");
-        if (disk)
-            disk->Free();
-        limit.reset();
+        fault.End();
         Log("back");
         EXPECT_TRUE(std::cerr.good());
         RestoreLog(saved);

@@ -105,6 +105,21 @@ std::vector<std::string> ErrorEntries(std::string log)
     return found;
 }
 
+// Starts a level from the level selection by its button. The level buttons
+// show once the sound effects have loaded; a click on the place of one does
+// nothing before, so it is repeated until the game loads the level.
+bool StartLevel(testsupport::GameSession& game, sf::Vector2f button, sf::Vector2f menuView)
+{
+    const int loads = game.LevelLoads();
+    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
+        game.Click(button, menuView);
+        if (game.WaitForLevelLoad(loads, 500ms))
+            return true;
+    }
+    return false;
+}
+
 TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
 {
     const auto begin = std::chrono::steady_clock::now();
@@ -156,17 +171,7 @@ TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
 
     ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
 
-    // The level buttons show once the sound effects have loaded; a click on
-    // the place of 1-1 does nothing before, so it is repeated until the game
-    // loads the level.
-    int loads = game.LevelLoads();
-    bool loading = false;
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-         !loading && std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
-        game.Click(levelOneOne, menuView);
-        loading = game.WaitForLevelLoad(loads, 500ms);
-    }
-    ASSERT_TRUE(loading) << "level 1-1 never started" << Log();
+    ASSERT_TRUE(StartLevel(game, levelOneOne, menuView)) << "level 1-1 never started" << Log();
     // The level starts with the map's overview on black, for as long as the
     // game's own clock says, and then fades in. It is played once the
     // picture is bright and its brightness holds over three frames that the
@@ -337,14 +342,7 @@ TEST_F(Walkthrough, ClosingTheWindowDuringAGameWhoseSaveFailsEndsWithTheFailureO
     ASSERT_TRUE(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menuView))  // play
         << game.Failure() << Log();
     ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
-    const int loads = game.LevelLoads();
-    bool loading = false;
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-         !loading && std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
-        game.Click(levelOneOne, menuView);
-        loading = game.WaitForLevelLoad(loads, 500ms);
-    }
-    ASSERT_TRUE(loading) << "level 1-1 never started" << Log();
+    ASSERT_TRUE(StartLevel(game, levelOneOne, menuView)) << "level 1-1 never started" << Log();
 
     testsupport::BlockedSaves blocked(dir, "Profiles.txt");
     ASSERT_TRUE(game.Process().CloseWindow(testsupport::GameWindowTitle));

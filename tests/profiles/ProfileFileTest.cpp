@@ -562,31 +562,26 @@ TEST(DataFiles, ASaveNeverWritesThroughALinkAtItsTemporaryName)
 // system gave, for the write as for the rename.
 TEST(DataFiles, AFailedSaveTellsTheReasonTheSystemGave)
 {
+    using Kind = testsupport::WriteFault::Kind;
     struct Case {
-        const char* what;
+        Kind kind;
         std::string reason;
     } cases[] = {
-        {"a file size limit", "(Output) Can't write file \"Data/Profiles.txt.tmp\" (File too large)"},
-        {"a full disk", "(Output) Can't write file \"Data/Profiles.txt.tmp\" (No space left on device)"},
+        {Kind::FileSizeLimit, "(Output) Can't write file \"Data/Profiles.txt.tmp\" (File too large)"},
+        {Kind::FullDisk, "(Output) Can't write file \"Data/Profiles.txt.tmp\" (No space left on device)"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.reason);
         testsupport::TempDataDir dir;
-        std::unique_ptr<testsupport::FullDisk> disk;
-        std::unique_ptr<testsupport::FileSizeLimit> limit;
-        if (c.reason.find("No space") != std::string::npos) {
-            disk = std::make_unique<testsupport::FullDisk>(dir.Path() + "/Data");
-            if (!disk->Mounted()) {
-                std::cout << "The full disk is left out here: " << disk->Refusal() << std::endl;
-                continue;
-            }
-        } else {
-            limit = std::make_unique<testsupport::FileSizeLimit>(16);
+        testsupport::WriteFault fault(c.kind, dir.Path() + "/Data");
+        if (!fault.Active()) {
+            std::cout << "This case is left out here: " << fault.Refusal() << std::endl;
+            continue;
         }
         LogCapture log;
         ProfileStore store;
         store.AddProfile("Ann");
-        limit.reset();
+        fault.End();
         EXPECT_EQ(Entry("Failed to save profiles: " + c.reason + "."), log.Text());
         EXPECT_NE(std::string::npos, store.saveFailures.Take().find("\n   " + c.reason + "\n")) << c.reason;
         EXPECT_FALSE(dir.Exists("Data/Profiles.txt"));

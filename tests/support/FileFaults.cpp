@@ -13,64 +13,71 @@
 
 namespace testsupport {
 
-FileSizeLimit::FileSizeLimit(rlim_t bytes)
+namespace {
+
+std::string Filler(const std::string& folder)
 {
-    if (getrlimit(RLIMIT_FSIZE, &saved_) != 0)
-        throw std::runtime_error("no file size limit to read");
-    // Past the limit the system sends SIGXFSZ, which would end the test.
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        throw std::runtime_error("the file size limit cannot be set");
+    return folder + "/filler";
 }
 
-FileSizeLimit::~FileSizeLimit()
+void Fill(const std::string& folder)
 {
-    Lift();
+    const int file = open(Filler(folder).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (file < 0)
+        throw std::runtime_error("the disk cannot be filled");
+    const std::vector<char> block(4096, 'x');
+    while (write(file, block.data(), block.size()) > 0) {
+    }
+    // Down to the last byte, should a block have gone in part.
+    while (write(file, block.data(), 1) == 1) {
+    }
+    close(file);
 }
 
-void FileSizeLimit::Lift()
+}  // namespace
+
+WriteFault::WriteFault(Kind kind, const std::string& folder) : kind_(kind), folder_(folder)
 {
-    if (lifted_)
+    if (kind == Kind::FileSizeLimit) {
+        if (getrlimit(RLIMIT_FSIZE, &savedLimit_) != 0)
+            throw std::runtime_error("no file size limit to read");
+        // Past the limit the system sends SIGXFSZ, which would end the test.
+        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = savedLimit_;
+        limit.rlim_cur = 0;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            throw std::runtime_error("the file size limit cannot be set");
+        active_ = true;
         return;
-    lifted_ = true;
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-}
-
-FullDisk::FullDisk(const std::string& folder) : folder_(folder), filler_(folder + "/filler")
-{
+    }
     // Room for the files of a test and little more.
     if (mount("tmpfs", folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0) {
         refusal_ = std::string("mount refused: ") + std::strerror(errno);
         return;
     }
     mounted_ = true;
-    const int file = open(filler_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (file < 0)
-        throw std::runtime_error("the disk cannot be filled");
-    const std::vector<char> block(4096, 'x');
-    for (;;) {
-        const ssize_t written = write(file, block.data(), block.size());
-        if (written <= 0)
-            break;
-    }
-    // Down to the last byte: a block written in part leaves some free.
-    while (write(file, block.data(), 1) == 1) {
-    }
-    close(file);
+    Fill(folder);
+    active_ = true;
 }
 
-FullDisk::~FullDisk()
+WriteFault::~WriteFault()
 {
+    End();
     if (mounted_)
         umount2(folder_.c_str(), MNT_DETACH);
 }
 
-void FullDisk::Free()
+void WriteFault::End()
 {
-    unlink(filler_.c_str());
+    if (!active_)
+        return;
+    active_ = false;
+    if (kind_ == Kind::FileSizeLimit) {
+        setrlimit(RLIMIT_FSIZE, &savedLimit_);
+        std::signal(SIGXFSZ, savedHandler_);
+    } else {
+        unlink(Filler(folder_).c_str());
+    }
 }
 
 }  // namespace testsupport

@@ -5,46 +5,38 @@
 
 namespace testsupport {
 
-// Files written by this process may not grow beyond `bytes` while the object
-// lives: a write past the limit fails with "File too large", as a write to a
-// full disk fails with "No space left on device". Needs no privileges.
-class FileSizeLimit {
+// Writes to files fail while the object lives, until End(), in one of two
+// ways:
+// - FileSizeLimit: files written by this process may not grow at all, and a
+//   write fails with "File too large" (the folder is not used). Needs no
+//   privileges.
+// - FullDisk: a small memory file system is mounted over the folder and
+//   filled up, and a write there fails with "No space left on device". Needs
+//   the privilege to mount; where it is not given, Active() is false and
+//   nothing changed.
+class WriteFault {
 public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    enum class Kind { FileSizeLimit, FullDisk };
 
-    // Lifts the limit before the object dies, as freed space would.
-    void Lift();
+    WriteFault(Kind kind, const std::string& folder);
+    ~WriteFault();
+    WriteFault(const WriteFault&) = delete;
+    WriteFault& operator=(const WriteFault&) = delete;
 
-private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
-    bool lifted_ = false;
-};
-
-// A full disk in place of a folder: a small memory file system mounted over
-// it and filled up. Mounting needs the privilege to mount; where it is not
-// given, Mounted() is false and nothing changed.
-class FullDisk {
-public:
-    explicit FullDisk(const std::string& folder);
-    ~FullDisk();
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-    bool Mounted() const { return mounted_; }
-    // Why it could not be mounted.
+    bool Active() const { return active_; }
+    // Why the fault could not be made.
     const std::string& Refusal() const { return refusal_; }
-    // Frees the space that the filling took.
-    void Free();
+    // Writes work again: the limit is lifted, or the disk's space freed.
+    void End();
 
 private:
+    Kind kind_;
     std::string folder_;
-    std::string filler_;
+    bool active_ = false;
     bool mounted_ = false;
     std::string refusal_;
+    rlimit savedLimit_{};
+    void (*savedHandler_)(int) = nullptr;
 };
 
 }  // namespace testsupport
