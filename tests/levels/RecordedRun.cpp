@@ -3,6 +3,7 @@
 #include "game/objects/Player.h"
 #include "game/render/GraphicsContext.h"
 #include "game/sim/Game.h"
+#include "game/world/TileIds.h"
 #include "levelrun/ReplayRun.h"
 #include "levelrun/ReplayServices.h"
 #include "support/TempDataDir.h"
@@ -49,7 +50,7 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> CheckpointCells(const Tilem
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.AtOrEmpty(c, r).id;
-            if (id == 5 || id == 6)
+            if (id == InactiveCheckpointId || id == ActiveCheckpointId)
                 cells.emplace_back(c, r);
         }
     return cells;
@@ -118,7 +119,7 @@ void RecordedRun::Play()
         const Tilemap& map = game->GetWorld().tilemap;
         for (std::size_t k = 0; k < checkpoints.size(); ++k) {
             const std::uint32_t id = map.AtOrEmpty(checkpoints[k].first, checkpoints[k].second).id;
-            if (id == 6 && active[k] != 6)
+            if (id == ActiveCheckpointId && active[k] != ActiveCheckpointId)
                 checkpointSteps.push_back(n);
             active[k] = id;
         }

@@ -148,7 +148,7 @@ TEST(RunFigures, EveryLevelKeepsARewardOffTheRoute)
         for (std::uint32_t c = 0; c < map.Columns() && !left; ++c)
             for (std::uint32_t r = 0; r < map.Rows() && !left; ++r) {
                 const Tile& tile = map.AtOrEmpty(c, r);
-                left = tile.id == 21 || (tile.id == 1 && IsReward(tile.GetItemProperty().item));
+                left = tile.id == CoinId || (tile.id == ItemBlockId && IsReward(tile.GetItemProperty().item));
             }
         EXPECT_TRUE(left) << Name(level) << ": the run collects every coin and opens every item block";
     }

@@ -5,6 +5,7 @@
 #include "game/objects/Player.h"
 #include "game/sim/Game.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"
 #include "levelrun/ReplayRun.h"
@@ -147,7 +148,7 @@ std::uint64_t WayTiles(const Tilemap& map)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
-            if (id >= 1 && id <= 14)
+            if (id >= ItemBlockId && id <= ExplodingBlockId)
                 Mix(hash, static_cast<std::int64_t>(id) << 32 | (c << 16 | r));
         }
     return hash;
@@ -344,7 +345,7 @@ double Search::Score(const Node& node, std::uint64_t tiles)
     int best = WayMap::Unreachable;
     int pressed = 0;
     for (const sf::Vector2i& cell : switches_)
-        if (world.tilemap.At(cell.x, cell.y).id == 9)
+        if (world.tilemap.At(cell.x, cell.y).id == SwitchId)
             best = std::min(best, Moves(world, tiles, cell - sf::Vector2i(0, 1), flying, player));
         else
             ++pressed;
@@ -384,15 +385,15 @@ SearchResult Search::Run()
     root.random = kest::RandomEngine::global();
     startLives_ = root.game->GetPlayer()->stats.lives;
     const Tilemap& map = root.game->GetWorld().tilemap;
-    if (!FindTile(map, 7, flag_)) {
+    if (!FindTile(map, LevelEndId, flag_)) {
         std::cerr << "The level has no level-end flag.\n";
         return result;
     }
-    levelHasJetpack_ = FindTile(map, 4, jetpackBlock_);
+    levelHasJetpack_ = FindTile(map, JetpackBlockId, jetpackBlock_);
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
-            if (id == 9 || id == 10)
+            if (id == SwitchId || id == PressedSwitchId)
                 switches_.emplace_back(static_cast<int>(c), static_cast<int>(r));
         }
     for (const Lift& lift : root.game->GetWorld().lifts) {
