@@ -11,6 +11,7 @@
 #include "game/world/Tile.h"
 #include "game/world/TileFlags.h"
 #include "game/world/TileIds.h"
+#include "game/world/Tilemap.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,11 +118,7 @@ private:
     }
     SourcePlace MapPlace() const { return SourcePlace{source_.file, source_.mapPlace.line}; }
 
-    bool InBorder(const Cell& cell) const
-    {
-        return cell.x < BorderWidth || cell.y < BorderWidth || cell.x >= width_ - BorderWidth ||
-               cell.y >= height_ - BorderWidth;
-    }
+    bool InBorder(const Cell& cell) const { return Tilemap::InBorderRing(cell.x, cell.y, width_, height_); }
 
     void CheckSize()
     {
