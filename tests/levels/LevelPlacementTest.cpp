@@ -17,6 +17,7 @@
 #include "game/world/TextProperty.h"
 #include "game/world/TileAppearance.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "screens/OptionMenu.h"
 
 #include "content/BuiltArchive.h"
@@ -213,11 +214,11 @@ std::string TestName(const ::testing::TestParamInfo<Level>& param)
 std::string DeadlyName(std::uint32_t id)
 {
     switch (id) {
-    case 198:
+    case SwampId:
         return "the swamp";
-    case 212:
+    case LavaId:
         return "the lava";
-    case 226:
+    case ElectricFloorId:
         return "the electric floor";
     default:
         return "the deadly";
@@ -321,10 +322,10 @@ std::vector<Marker> Markers(const Tilemap& map)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.AtOrEmpty(c, r).id;
-            const char* name = id == 23 ? "the sign"
-                               : id == 5 ? "the checkpoint"
-                               : id == 6 ? "the player's start"
-                               : id == 7 ? "the flag"
+            const char* name = id == SignId                 ? "the sign"
+                               : id == InactiveCheckpointId ? "the checkpoint"
+                               : id == ActiveCheckpointId   ? "the player's start"
+                               : id == LevelEndId           ? "the flag"
                                          : nullptr;
             if (name)
                 markers.push_back({std::string(name) + " at " + Cell(c, r), TileBox(id, c, r)});
@@ -389,7 +390,7 @@ TEST_P(LevelPlacement, BackgroundPropsNeverShowBehindThePlayField)
 bool HoldsAClimbable(const Tile& tile)
 {
     const std::uint32_t flags = GetTileFlags(tile.id);
-    return IsTileSolid(tile) || tile.id == 19 ||
+    return IsTileSolid(tile) || tile.id == OneWayDownId ||
            (flags & (TileFlag::WalkerSolid | TileFlag::RisingSlope | TileFlag::FallingSlope));
 }
 
@@ -444,7 +445,7 @@ TEST_P(LevelPlacement, SignsNameTheKeysTheyTeach)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const Tile& sign = map.AtOrEmpty(c, r);
-            if (sign.id != 23)
+            if (sign.id != SignId)
                 continue;
             const std::string written = sign.GetTextProperty().text;
             std::string text = written;
