@@ -258,32 +258,36 @@ TEST_P(LevelPlacement, BackgroundNeverShowsOverDeadlyTiles)
     }
 }
 
-// The plates of the head-up display on screen for the player's stats: on
-// the left the score, the lives and the coins; on the right the hearts,
-// then one plate for each kind of ammunition held and one for a power-up.
+// What a plate of the head-up display shows, for the messages.
+std::string PlateName(std::size_t slot)
+{
+    switch (slot) {
+    case Hud::SlotTotal:
+        return "score";
+    case Hud::SlotLives:
+        return "lives";
+    case Hud::SlotCoins:
+        return "coins";
+    case Hud::SlotHeart:
+        return "hearts";
+    case Hud::SlotRockets:
+        return "rockets";
+    case Hud::SlotRockets + 1:
+        return "rolling bombs";
+    case Hud::SlotRockets + 2:
+        return "mines";
+    default:
+        return "power-up";
+    }
+}
+
+// The plates of the head-up display on screen for the player's stats, as
+// the display lays them out.
 std::vector<std::pair<std::string, sf::FloatRect>> HudPlates(const PlayerStats& stats)
 {
-    const sf::Vector2f plate(static_cast<float>(Hud::PanelRect.width), static_cast<float>(Hud::PanelRect.height));
-    const sf::Vector2f hearts(static_cast<float>(Hud::HeartsPanelRect.width),
-                              static_cast<float>(Hud::HeartsPanelRect.height));
     std::vector<std::pair<std::string, sf::FloatRect>> plates;
-    float y = 10;
-    for (const char* name : {"score", "lives", "coins"}) {
-        plates.emplace_back(name, sf::FloatRect({10, y}, plate));
-        y += 50;
-    }
-    const float heartsLeft = std::trunc(ViewWidth - hearts.x - 10);
-    plates.emplace_back("hearts", sf::FloatRect({heartsLeft, 10}, hearts));
-    const float rightLeft = heartsLeft + hearts.x - plate.x;
-    y = 60;
-    const char* const ammunition[3] = {"rockets", "rolling bombs", "mines"};
-    for (std::size_t k = 0; k < 3; ++k)
-        if (stats.ammunition[k] != 0) {
-            plates.emplace_back(ammunition[k], sf::FloatRect({rightLeft, y}, plate));
-            y += 50;
-        }
-    if (stats.powerUpMode >= 1 && stats.powerUpMode <= 3)
-        plates.emplace_back("power-up", sf::FloatRect({rightLeft, y}, plate));
+    for (const Hud::Plate& plate : Hud::Plates(stats, ViewWidth))
+        plates.emplace_back(PlateName(plate.slot), plate.box);
     return plates;
 }
 
