@@ -97,6 +97,21 @@ public:
         return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
     }
 
+    // Whether the tile's picture is opaque along the whole bottom row of its
+    // cell.
+    bool OpaqueAcrossBottom(std::uint32_t id) const
+    {
+        Tile tile;
+        tile.id = id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        const sf::Image& image = (GetTileFlags(id) & TileFlag::Special) ? special_ : normal_;
+        for (int x = 0; x < cell.width; ++x)
+            if (image.getPixel(static_cast<unsigned>(cell.left + x), static_cast<unsigned>(cell.top + cell.height - 1))
+                    .a < 128)
+                return false;
+        return true;
+    }
+
 private:
     Pictures()
     {
@@ -220,6 +235,8 @@ std::string DeadlyName(std::uint32_t id)
         return "the lava";
     case ElectricFloorId:
         return "the electric floor";
+    case DeepLavaId:
+        return "the deep lava";
     default:
         return "the deadly";
     }
@@ -427,6 +444,109 @@ TEST_P(LevelPlacement, ClimbablesHangFromALedge)
             EXPECT_LE(gap, Gap) << column << " is drawn " << gap << " px below the picture of the tile above ("
                                 << above.id << ")";
         }
+}
+
+sf::FloatRect CellBox(std::uint32_t column, std::uint32_t row)
+{
+    return {TileSize * static_cast<float>(column), TileSize * static_cast<float>(row), TileSize, TileSize};
+}
+
+// The first step of the run at which the box (on the play field) shows on
+// screen while the player plays; 0 when it never does.
+int FirstStepShowing(const RecordedRun& run, const sf::FloatRect& box)
+{
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase == PhasePlaying && Overlap(Moved(box, -step.playView), Screen))
+            return static_cast<int>(i + 1);
+    }
+    return 0;
+}
+
+// Where to look for the box along the run, for the messages.
+std::string FirstSeen(const RecordedRun& run, const sf::FloatRect& box)
+{
+    const int n = FirstStepShowing(run, box);
+    if (n == 0)
+        return "never on screen along the run";
+    return "first on screen at step " + std::to_string(n) + " " + Camera(run.Step(n));
+}
+
+// A liquid: a deadly tile whose picture fills its cell down to the bottom
+// row from side to side, a body that would run out of an open side (the
+// swamp, the lava and the deep lava). The electric floor is translucent
+// sparks over whatever lies under it, not a body: it is no liquid.
+bool IsLiquid(std::uint32_t id)
+{
+    return (GetTileFlags(id) & TileFlag::Deadly) && Pictures::Get().OpaqueAcrossBottom(id);
+}
+
+// A tile that holds for good: solid, and not one that crumbles, drops,
+// blows up, opens or is emptied by a hit from below.
+bool StaysSolid(const Tile& tile)
+{
+    const std::uint32_t flags = GetTileFlags(tile.id);
+    return IsTileSolid(tile) && !(flags & (TileFlag::Fading | TileFlag::SolidAtFrame0)) &&
+           tile.id != ExplodingBlockId && tile.id != SwitchedBlockOnId && tile.id != ItemBlockId;
+}
+
+// Whether the cell beside a liquid (dx -1 left, +1 right) or under it (dy
+// +1) keeps it in: a liquid, a tile that stays solid, a slope whose high
+// side faces the liquid, or at a side the map's border; past the map's
+// edge the window ends, which holds too.
+bool HoldsLiquid(const Tilemap& map, std::uint32_t column, std::uint32_t row, int dx, int dy)
+{
+    const std::int64_t x = static_cast<std::int64_t>(column) + dx;
+    const std::int64_t y = static_cast<std::int64_t>(row) + dy;
+    if (x < 0 || y < 0 || x >= map.Columns() || y >= map.Rows())
+        return true;
+    const Tile& tile = map.AtOrEmpty(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+    const std::uint32_t flags = GetTileFlags(tile.id);
+    if (IsLiquid(tile.id) || StaysSolid(tile))
+        return true;
+    if (dy == 0 && map.InBorderRing(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)))
+        return true;
+    return (dx < 0 && (flags & TileFlag::RisingSlope)) || (dx > 0 && (flags & TileFlag::FallingSlope));
+}
+
+// Liquid lies in basins: every liquid tile has a liquid or a tile that
+// stays solid under it, and the same, the map's border or a slope rising
+// away from it at each side. Cells count from 0 at the map's top left, as
+// in the level source's map; cells in a row with the same fault are told
+// together.
+TEST_P(LevelPlacement, LiquidLiesInBasins)
+{
+    struct Side {
+        int dx;
+        int dy;
+        const char* what;
+    };
+    const Side sides[] = {{0, 1, "nothing under it"}, {-1, 0, "nothing on its left"}, {1, 0, "nothing on its right"}};
+    for (const Side& side : sides)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r)
+            for (std::uint32_t c = 0; c < map.Columns(); ++c) {
+                const std::uint32_t id = map.AtOrEmpty(c, r).id;
+                if (!IsLiquid(id) || HoldsLiquid(map, c, r, side.dx, side.dy))
+                    continue;
+                // The run of cells alike along the row.
+                std::uint32_t last = c;
+                while (last + 1 < map.Columns() && map.AtOrEmpty(last + 1, r).id == id &&
+                       !HoldsLiquid(map, last + 1, r, side.dx, side.dy))
+                    ++last;
+                // (Only cells under a row can run on: beside a run of
+                // liquid lies its first or its last cell.)
+                const auto nc = static_cast<std::uint32_t>(static_cast<int>(c) + side.dx);
+                const std::uint32_t nr = r + static_cast<std::uint32_t>(side.dy);
+                const bool many = last > c;
+                sf::FloatRect box = CellBox(c, r);
+                box.width = TileSize * static_cast<float>(last - c + 1);
+                ADD_FAILURE() << where << ": " << DeadlyName(id) << " (tile " << id << ") at " << Cell(c, r)
+                              << (many ? " to " + Cell(last, r) : std::string()) << " has " << side.what << ": "
+                              << Cell(nc, nr) << (many ? " to " + Cell(last, nr) + " are" : " is")
+                              << " neither a liquid nor a tile that stays solid (tile " << map.AtOrEmpty(nc, nr).id
+                              << " at " << Cell(nc, nr) << "); " << FirstSeen(run, box);
+                c = last;
+            }
 }
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
