@@ -549,6 +549,100 @@ TEST_P(LevelPlacement, LiquidLiesInBasins)
             }
 }
 
+// A floor that stays: a tile that stays solid, a grating, or a thin
+// platform.
+bool IsFloor(const Tile& tile)
+{
+    return StaysSolid(tile) || tile.id == OneWayDownId || (GetTileFlags(tile.id) & TileFlag::WalkerSolid);
+}
+
+// What a standing tile shows, for the messages.
+const char* StandingName(std::uint32_t id)
+{
+    switch (id) {
+    case SignId:
+        return "the sign";
+    case InactiveCheckpointId:
+        return "the checkpoint";
+    case ActiveCheckpointId:
+        return "the player's start";
+    case SwitchId:
+    case PressedSwitchId:
+        return "the switch";
+    case LevelEndId:
+        return "the flag";
+    default:
+        return nullptr;
+    }
+}
+
+// Whether a scenery kind stands: it does not swing (a swinging piece hangs
+// from its top), and its picture, over all its frames, reaches down to the
+// bottom of its frame, where it meets the ground.
+bool Stands(std::int32_t kind)
+{
+    const SceneryType& type = SceneryTypeTable::Get(kind);
+    if (type.mode == ScenerySwingX || type.mode == ScenerySwingY)
+        return false;
+    const sf::IntRect opaque = Pictures::Get().OpaqueScenery(kind);
+    return opaque.width > 0 && type.textureRect.height - (opaque.top + opaque.height) <= 2;
+}
+
+// How far a standing prop's foot may end above the top of the floor under
+// it, and how far it may sink into it (behind the floor's strip).
+constexpr float FootAbove = 3;
+constexpr float FootSink = 8;
+
+// Things stand on something: every sign, checkpoint, switch and flag has a
+// floor that stays under it, and every foreground prop that stands has one
+// under the middle of its foot, its foot ending at the floor's top (at most
+// 3 px above it or 8 px into it).
+TEST_P(LevelPlacement, ThingsStandOnAFloor)
+{
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const char* name = StandingName(id);
+            if (!name || IsFloor(map.AtOrEmpty(c, r + 1)))
+                continue;
+            ADD_FAILURE() << where << ": " << name << " (tile " << id << ") at " << Cell(c, r)
+                          << " stands on nothing: under it " << Cell(c, r + 1) << " holds tile "
+                          << map.AtOrEmpty(c, r + 1).id << ", not a floor that stays; "
+                          << FirstSeen(run, CellBox(c, r));
+        }
+    for (const Scenery& piece : run.foreground) {
+        if (!Stands(piece.kind))
+            continue;
+        const sf::FloatRect box = PieceBox(piece);
+        const float footX = box.left + box.width / 2;
+        const float footY = box.top + box.height;
+        const std::string what = where + ": " + Describe(piece, "foreground") + ", its foot at " +
+                                 Point(footX, footY) + ", ";
+        if (footX < 0 || footY + FootAbove < 0) {
+            ADD_FAILURE() << what << "stands off the map";
+            continue;
+        }
+        const auto column = static_cast<std::uint32_t>(footX / TileSize);
+        const auto row = static_cast<std::uint32_t>((footY + FootAbove) / TileSize);
+        const float sink = footY - TileSize * static_cast<float>(row);
+        if (IsFloor(map.AtOrEmpty(column, row))) {
+            EXPECT_LE(sink, FootSink) << what << "sinks " << sink << " px into the floor at " << Cell(column, row)
+                                      << "; " << FirstSeen(run, box);
+            continue;
+        }
+        std::uint32_t below = row;
+        while (below < map.Rows() && !IsFloor(map.AtOrEmpty(column, below)))
+            ++below;
+        ADD_FAILURE() << what << "stands on nothing: " << Cell(column, row) << " holds tile "
+                      << map.AtOrEmpty(column, row).id << ", not a floor that stays"
+                      << (below < map.Rows() ? ", and the first floor under the foot is at " + Cell(column, below) +
+                                                   ", " + std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) +
+                                                   " px lower"
+                                             : std::string(", and no floor lies under it"))
+                      << "; " << FirstSeen(run, box);
+    }
+}
+
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // True when the text at `at` begins a sentence: it starts the text or
