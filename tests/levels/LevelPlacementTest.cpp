@@ -214,6 +214,32 @@ std::string Cell(std::uint32_t column, std::uint32_t row)
 
 std::string Camera(const RunStep& step) { return "with the camera at " + Point(step.playView.x, step.playView.y); }
 
+sf::FloatRect CellBox(std::uint32_t column, std::uint32_t row)
+{
+    return {TileSize * static_cast<float>(column), TileSize * static_cast<float>(row), TileSize, TileSize};
+}
+
+// The first step of the run at which the box (on the play field) shows on
+// screen while the player plays; 0 when it never does.
+int FirstStepShowing(const RecordedRun& run, const sf::FloatRect& box)
+{
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase == PhasePlaying && Overlap(Moved(box, -step.playView), Screen))
+            return static_cast<int>(i + 1);
+    }
+    return 0;
+}
+
+// Where to look for the box along the run, for the messages.
+std::string FirstSeen(const RecordedRun& run, const sf::FloatRect& box)
+{
+    const int n = FirstStepShowing(run, box);
+    if (n == 0)
+        return "never on screen along the run";
+    return "first on screen at step " + std::to_string(n) + " " + Camera(run.Step(n));
+}
+
 class LevelPlacement : public ::testing::TestWithParam<Level> {
 protected:
     const RecordedRun& run = RecordedRun::Of(GetParam());
@@ -415,11 +441,33 @@ bool HoldsAClimbable(const Tile& tile)
            (flags & (TileFlag::WalkerSolid | TileFlag::RisingSlope | TileFlag::FallingSlope));
 }
 
+// The length of the run of tiles that hold a climbable through the cell,
+// along the row (dx 1) or up the column (dy -1; the climbable lies under
+// the cell).
+std::uint32_t HoldingRun(const Tilemap& map, std::uint32_t column, std::uint32_t row, int dx, int dy)
+{
+    auto holds = [&](std::int64_t c, std::int64_t r) {
+        return c >= 0 && r >= 0 && c < map.Columns() && r < map.Rows() &&
+               HoldsAClimbable(map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(r)));
+    };
+    std::uint32_t run = 1;
+    for (std::int64_t c = column + dx, r = static_cast<std::int64_t>(row) + dy; holds(c, r); c += dx, r += dy)
+        ++run;
+    if (dx != 0)
+        for (std::int64_t c = static_cast<std::int64_t>(column) - dx; holds(c, row); c -= dx)
+            ++run;
+    return run;
+}
+
 // Every column of climbable tiles hangs from the tile above its top, and
-// the picture of its top tile reaches up to the picture of that tile.
+// the picture of its top tile reaches up to the picture of that tile. That
+// tile is part of a ledge or a ceiling (a run of three or more holding
+// tiles along its row) or of a wall (three or more up its column): a lone
+// tile or a pair reads as a stub floating beside the ledge.
 TEST_P(LevelPlacement, ClimbablesHangFromALedge)
 {
     constexpr int Gap = 2;
+    constexpr std::uint32_t LeastRun = 3;
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const Tile& tile = map.AtOrEmpty(c, r);
@@ -438,38 +486,20 @@ TEST_P(LevelPlacement, ClimbablesHangFromALedge)
                 ADD_FAILURE() << column << " hangs from nothing: the tile above is " << above.id;
                 continue;
             }
+            const std::uint32_t along = HoldingRun(map, c, r - 1, 1, 0);
+            const std::uint32_t up = HoldingRun(map, c, r - 1, 0, -1);
+            if (along < LeastRun && up < LeastRun)
+                ADD_FAILURE() << column << " hangs from tile " << above.id << " at " << Cell(c, r - 1)
+                              << ", which is part of no ledge, wall or ceiling: " << along
+                              << (along == 1 ? " holding tile" : " holding tiles") << " along its row and " << up
+                              << " up its column, fewer than " << LeastRun << "; "
+                              << FirstSeen(run, CellBox(c, r - 1));
             const sf::IntRect ledge = Pictures::Get().OpaqueTile(above.id);
             const int gap =
                 static_cast<int>(TileSize) - (ledge.top + ledge.height) + Pictures::Get().OpaqueTile(tile.id).top;
             EXPECT_LE(gap, Gap) << column << " is drawn " << gap << " px below the picture of the tile above ("
                                 << above.id << ")";
         }
-}
-
-sf::FloatRect CellBox(std::uint32_t column, std::uint32_t row)
-{
-    return {TileSize * static_cast<float>(column), TileSize * static_cast<float>(row), TileSize, TileSize};
-}
-
-// The first step of the run at which the box (on the play field) shows on
-// screen while the player plays; 0 when it never does.
-int FirstStepShowing(const RecordedRun& run, const sf::FloatRect& box)
-{
-    for (std::size_t i = 0; i < run.steps.size(); ++i) {
-        const RunStep& step = run.steps[i];
-        if (step.phase == PhasePlaying && Overlap(Moved(box, -step.playView), Screen))
-            return static_cast<int>(i + 1);
-    }
-    return 0;
-}
-
-// Where to look for the box along the run, for the messages.
-std::string FirstSeen(const RecordedRun& run, const sf::FloatRect& box)
-{
-    const int n = FirstStepShowing(run, box);
-    if (n == 0)
-        return "never on screen along the run";
-    return "first on screen at step " + std::to_string(n) + " " + Camera(run.Step(n));
 }
 
 // A liquid: a deadly tile whose picture fills its cell down to the bottom
