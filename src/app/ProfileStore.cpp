@@ -244,7 +244,8 @@ bool StoreDataFile(const StoreFile& file, bool& keptDamaged, const FileWrite& wr
         keptDamaged = !SetAsideAfterAll(file);
     if (!keptDamaged)
         return write(error);
-    error = "\"" + std::string(file.fileName) + "\" holds a damaged file that could not be set aside and is kept as it is";
+    error = "\"" + std::string(file.fileName) +
+            "\" holds a damaged file that could not be set aside and is kept as it is";
     return false;
 }
 

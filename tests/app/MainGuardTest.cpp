@@ -79,8 +79,10 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
          "Vrenk II could not save \"Data/Profiles.txt\": disk full\n"
          "Vrenk II could not save \"Data/Config.txt\": disk full\n"},
         {"a failure after saves never told",
-         [] { return RunEnd("Loading error at Gfx/Item.png", {"Vrenk II could not save \"Data/Profiles.txt\": x"}); }, "",
-         1, "Vrenk II could not save \"Data/Profiles.txt\": x\nVrenk II ended on an error: Loading error at Gfx/Item.png\n"},
+         [] { return RunEnd("Loading error at Gfx/Item.png", {"Vrenk II could not save \"Data/Profiles.txt\": x"}); },
+         "", 1,
+         "Vrenk II could not save \"Data/Profiles.txt\": x\n"
+         "Vrenk II ended on an error: Loading error at Gfx/Item.png\n"},
         {"standard exception", []() -> std::string { throw std::runtime_error("(Input) Format error"); },
          "\nEXCEPTION: (Input) Format error\n", 1, "Vrenk II ended on an error: (Input) Format error\n"},
         {"anything else", []() -> std::string { throw ResourceException("not a std::exception", ""); },

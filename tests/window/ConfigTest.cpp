@@ -161,8 +161,8 @@ TEST(Config, AFileThatIsEmptyOrNotARegularOneIsReplacedUnread)
         LogCapture log;
         GameWindow window;
         EXPECT_EQ(window.GetMusicVolume(), 100u);
-        EXPECT_NE(log.Text().find("\nFailed to load configuration: " + c.reason + ".\nDefault file has been created.\n"),
-                  std::string::npos)
+        const std::string entry = "\nFailed to load configuration: " + c.reason + ".\nDefault file has been created.\n";
+        EXPECT_NE(log.Text().find(entry), std::string::npos)
             << log.Text();
         EXPECT_EQ(boost::filesystem::symlink_status(dir.DataPath("Config.txt")).type(),
                   boost::filesystem::regular_file);
