@@ -1115,7 +1115,8 @@ TEST(RunFigures, NoTwoEndingsAlike)
 // The figures of every run, one line a level: the steps of play, the
 // longest idle stretch, the busiest 30 s on lifts or waiting, the longest
 // stretch without something new, the views alike to two earlier ones, the
-// views like another level's, and the ending.
+// most views like those of one other level, the ending, and the difficulty
+// line's figures.
 TEST(RunFigures, PrintTheFigures)
 {
     for (const Level& level : PlayingLevels) {
@@ -1129,12 +1130,16 @@ TEST(RunFigures, PrintTheFigures)
         for (const Level& other : PlayingLevels)
             if (Name(other) != Name(level))
                 shared = std::max(shared, SharedOutlines(ViewsOf(other).outlines, ViewsOf(level).outlines).size());
+        Difficulty difficulty;
+        std::string shown, written;
+        ReadDifficulty(run.source, difficulty, shown, written);
         std::printf("%s: %d steps of play (from step %d), idle %d at most; on lifts or idle %ld %% of 30 s "
                     "at most (from step %d); nothing new for %d steps at most (from step %d); %zu of %zu views "
-                    "repeat; %zu views like another level's; %s\n",
+                    "repeat; %zu views like another level's; %s; %ld states expanded, %.1f %% deaths\n",
                     Name(level).c_str(), PlaySteps(run), run.firstPlayStep, idle, std::lround(100 * busiest.share),
                     busiest.first, longest.length, longest.from, RepeatedViews(ViewsOf(level).whole).size(),
-                    ViewsOf(level).whole.size(), shared, Describe(EndingOf(run)).c_str());
+                    ViewsOf(level).whole.size(), shared, Describe(EndingOf(run)).c_str(), difficulty.expanded,
+                    difficulty.deathShare);
     }
 }
 
