@@ -13,15 +13,14 @@
 #include "game/objects/ItemKind.h"
 #include "game/objects/Lift.h"
 #include "game/objects/MoveState.h"
+#include "game/world/ItemProperty.h"
 #include "game/world/TileFlags.h"
 #include "game/world/TileIds.h"
-#include "game/world/ItemProperty.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
 #include <map>
 #include <regex>
@@ -1182,7 +1181,7 @@ TEST(RunFigures, EveryLevelHasASetPieceOfItsOwn)
                 std::string steps;
                 for (const auto& view : shared)
                     steps += (steps.empty() ? "" : "; ") + ViewPlace(ViewsOf(pair.second).whole, view.first) +
-                             ", like its " + ViewPlace(ViewsOf(pair.first).whole, view.second);
+                             ", like " + Name(pair.first) + "'s " + ViewPlace(ViewsOf(pair.first).whole, view.second);
                 ADD_FAILURE() << Name(pair.second) << " shows what " << Name(pair.first)
                               << " shows, a set piece of two levels: " << Name(pair.second) << "'s " << steps;
             }
