@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <utility>
 #include <cctype>
 #include <cmath>
@@ -357,6 +358,116 @@ TEST_P(LevelPlacement, PlayerNeverGoesUnderTheHud)
     }
 }
 
+// What a player must see wherever it is: a sign, a checkpoint, a switch, a
+// warp, an item or power-up block, a coin, a thin platform (the stepping
+// stones of a route, the run's or another).
+bool MustBeSeen(std::uint32_t id)
+{
+    return id == SignId || (id >= InactiveCheckpointId && id <= ActiveCheckpointId) || id == SwitchId ||
+           id == PressedSwitchId || id == WarpId || (id >= ItemBlockId && id <= JetpackBlockId) || id == CoinId ||
+           id == OneWayDownId;
+}
+
+// Whether the tile is gone once the run has used it.
+bool GoneWhenUsed(std::uint32_t id) { return id == CoinId || id == ItemBlockId; }
+
+// What the route shows stays clear of the head-up display: at no step of
+// the run at which the player plays does one of these show under a plate
+// drawn for that step's stats (its picture's opaque box, at that step's
+// camera, overlapping the plate by more than a pixel's sliver):
+// - every tile that the run stands on at some step, whether before or after
+//   that step (the ground ahead, and the ledge just left);
+// - every sign, checkpoint, switch, warp, item or power-up block, coin and
+//   thin platform of the level, on the run's route or off it, until the run
+//   takes it when it is a coin or an item block.
+// Two seconds ahead are not enough: a floor stood on ten seconds later
+// already shows under a plate while the run climbs to it, and a ledge
+// passes under one as the camera follows the drop from it. Each tile is told
+// once, at the first step it shows under a plate, together with the other
+// tiles under the same plate at that step.
+TEST_P(LevelPlacement, RouteNeverGoesUnderTheHud)
+{
+    struct Watched {
+        TilePos cell;
+        std::uint32_t id;
+        // The step up to which it shows, and why it matters.
+        int until;
+        std::string why;
+    };
+    const int last = static_cast<int>(run.steps.size());
+    std::map<TilePos, Watched> watched;
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const TilePos cell(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r));
+            if (MustBeSeen(id))
+                watched[cell] = {cell, id, last,
+                                 id == ActiveCheckpointId ? "the player's start" : "off the run's route"};
+        }
+    for (int n = 1; n <= last; ++n) {
+        for (const TilePos& cell : run.Step(n).uses) {
+            auto found = watched.find(cell);
+            if (found == watched.end() || found->second.why != "off the run's route")
+                continue;
+            found->second.why = "used by the run at step " + std::to_string(n);
+            if (GoneWhenUsed(found->second.id))
+                found->second.until = n;
+        }
+        for (const TilePos& cell : run.Step(n).standsOn) {
+            auto found = watched.find(cell);
+            if (found == watched.end())
+                watched[cell] = {cell, map.AtOrEmpty(static_cast<std::uint32_t>(cell.x),
+                                                     static_cast<std::uint32_t>(cell.y)).id,
+                                 last, "stood on by the run at step " + std::to_string(n)};
+            else if (found->second.why == "off the run's route")
+                found->second.why = "stood on by the run at step " + std::to_string(n);
+        }
+    }
+
+    // The first step at which each tile shows under a plate.
+    struct Told {
+        int step;
+        std::string what;
+    };
+    std::vector<Told> told;
+    for (const auto& entry : watched) {
+        const Watched& tile = entry.second;
+        const auto c = static_cast<std::uint32_t>(tile.cell.x);
+        const auto r = static_cast<std::uint32_t>(tile.cell.y);
+        const sf::FloatRect box = TileBox(tile.id, c, r);
+        bool found = false;
+        for (int i = 1; i <= tile.until && !found; ++i) {
+            const RunStep& step = run.Step(i);
+            const sf::FloatRect shown = Moved(box, -step.playView);
+            if (step.phase != PhasePlaying || !Overlap(shown, Screen))
+                continue;
+            for (const auto& plate : HudPlates(step.stats))
+                if (Overlap(shown, plate.second)) {
+                    told.push_back({i, "at step " + std::to_string(i) + " the tile " + std::to_string(tile.id) +
+                                           " at " + Cell(c, r) + " (" + tile.why + ") under the " + plate.first +
+                                           " plate"});
+                    found = true;
+                    break;
+                }
+        }
+    }
+    // Told together: the tiles that first show under a plate within two
+    // seconds of each other, as a strip of ground slides under one.
+    std::sort(told.begin(), told.end(), [](const Told& a, const Told& b) { return a.step < b.step; });
+    for (std::size_t k = 0; k < told.size();) {
+        const int first = told[k].step;
+        std::string tiles;
+        int lastStep = first;
+        for (; k < told.size() && told[k].step - first <= 80; ++k) {
+            tiles += (tiles.empty() ? "" : "; ") + told[k].what;
+            lastStep = told[k].step;
+        }
+        ADD_FAILURE() << where << ", steps " << first << " to " << lastStep
+                      << ": the route shows under the head-up display (the camera at step " << first << " at "
+                      << Point(run.Step(first).playView.x, run.Step(first).playView.y) << "): " << tiles;
+    }
+}
+
 // A tile in the play field that a prop must keep clear of.
 struct Marker {
     std::string name;
@@ -663,13 +774,13 @@ TEST_P(LevelPlacement, ThingsStandOnAFloor)
         std::uint32_t below = row;
         while (below < map.Rows() && !IsFloor(map.AtOrEmpty(column, below)))
             ++below;
+        std::string under = ", and no floor lies under it";
+        if (below < map.Rows())
+            under = ", and the first floor under the foot is at " + Cell(column, below) + ", " +
+                    std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) + " px lower";
         ADD_FAILURE() << what << "stands on nothing: " << Cell(column, row) << " holds tile "
-                      << map.AtOrEmpty(column, row).id << ", not a floor that stays"
-                      << (below < map.Rows() ? ", and the first floor under the foot is at " + Cell(column, below) +
-                                                   ", " + std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) +
-                                                   " px lower"
-                                             : std::string(", and no floor lies under it"))
-                      << "; " << FirstSeen(run, box);
+                      << map.AtOrEmpty(column, row).id << ", not a floor that stays" << under << "; "
+                      << FirstSeen(run, box);
     }
 }
 

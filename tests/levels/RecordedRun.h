@@ -3,6 +3,7 @@
 #include "app/PlayerStats.h"
 #include "game/objects/Scenery.h"
 #include "game/sim/GamePhase.h"
+#include "game/world/TilePos.h"
 #include "game/world/World.h"
 #include "levelrun/Replay.h"
 
@@ -47,6 +48,17 @@ struct RunStep {
     // as the renderer follows the player.
     sf::Vector2f playView;
     sf::Vector2f sceneryView;
+
+    // --- What the run shows and touches, for the placement rules ---------
+    // Where the far background's layer is drawn from, as the play field's.
+    sf::Vector2f backdropView;
+    // The cells of the tiles the player stands on after the step, while
+    // playing.
+    std::vector<TilePos> standsOn;
+    // The cells of the tiles the player uses in the step while playing: a
+    // sign read, an inactive checkpoint touched, a switch pressed, a warp
+    // entered, a coin taken, an item or power-up block hit from below.
+    std::vector<TilePos> uses;
 };
 
 // A playing level's recorded run, played once on a new game headless, with
