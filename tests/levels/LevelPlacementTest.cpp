@@ -13,6 +13,7 @@
 #include "app/GameWindow.h"
 #include "game/objects/AnimationTables.h"
 #include "game/objects/SceneryTypeTable.h"
+#include "game/render/GraphicsContext.h"
 #include "game/render/Hud.h"
 #include "game/world/TextProperty.h"
 #include "game/world/TileAppearance.h"
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <utility>
 #include <cctype>
@@ -98,6 +100,9 @@ public:
         return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
     }
 
+    // The picture of a background (0, 1 or 2).
+    const sf::Image& Background(std::size_t index) const { return backgrounds_.at(index); }
+
     // Whether the tile's picture is opaque along the whole bottom row of its
     // cell.
     bool OpaqueAcrossBottom(std::uint32_t id) const
@@ -120,6 +125,8 @@ private:
         archive.Open(contenttest::BuiltArchivePath(2), contenttest::ResourcePassword());
         Load(archive, "Gfx/NormalTiles.png", normal_);
         Load(archive, "Gfx/SpecialTiles.png", special_);
+        for (std::size_t k = 0; k < backgrounds_.size(); ++k)
+            Load(archive, "Gfx/Background" + std::to_string(k + 1) + ".png", backgrounds_[k]);
         sf::Image scenery;
         Load(archive, "Gfx/Scenery.png", scenery);
         for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
@@ -149,6 +156,7 @@ private:
 
     sf::Image normal_;
     sf::Image special_;
+    std::array<sf::Image, 3> backgrounds_;
     std::vector<sf::IntRect> scenery_;
 };
 
@@ -782,6 +790,114 @@ TEST_P(LevelPlacement, ThingsStandOnAFloor)
                       << map.AtOrEmpty(column, row).id << ", not a floor that stays" << under << "; "
                       << FirstSeen(run, box);
     }
+}
+
+// What is wrong with the view of the far background at `view` (its
+// top-left corner) when the background's picture lies as placed; empty
+// when the picture covers the whole view with pixels of its own.
+std::string BackdropFault(const GraphicsContext::BackdropPlacement& place, sf::Vector2f view, const sf::Image& picture)
+{
+    const sf::FloatRect& quad = place.quad;
+    std::ostringstream out;
+    if (quad.left > view.x || quad.top > view.y || quad.left + quad.width < view.x + ViewWidth ||
+        quad.top + quad.height < view.y + ViewHeight) {
+        out << "the picture covers x " << quad.left - view.x << " to " << quad.left + quad.width - view.x << ", y "
+            << quad.top - view.y << " to " << quad.top + quad.height - view.y
+            << " of the view, not all of 0 to 1024 by 0 to 768: the window's clear colour shows beside it";
+        return out.str();
+    }
+    // The picture's row under the centre of the view's row y, in texels.
+    const float rows = static_cast<float>(picture.getSize().y);
+    auto row = [&](float y) {
+        return place.texels.top + (view.y + y + 0.5f - quad.top) * place.texels.height / quad.height;
+    };
+    // The smoothing mixes the two rows nearest to that centre, and the
+    // texture repeats: within half a row of the picture's top or bottom edge
+    // a pixel mixes in the picture's other edge.
+    int topMixed = 0;
+    while (topMixed < static_cast<int>(ViewHeight) && row(static_cast<float>(topMixed)) < 0.5f)
+        ++topMixed;
+    int bottomMixed = 0;
+    while (bottomMixed < static_cast<int>(ViewHeight) &&
+           row(ViewHeight - 1 - static_cast<float>(bottomMixed)) > rows - 0.5f)
+        ++bottomMixed;
+    if (topMixed > 0 || bottomMixed > 0) {
+        out << "the picture repeats only from side to side, but ";
+        if (topMixed > 0)
+            out << "rows 0 to " << topMixed - 1 << " of the view mix in its bottom row" << (bottomMixed ? " and " : "");
+        if (bottomMixed > 0)
+            out << "rows " << ViewHeight - static_cast<float>(bottomMixed) << " to 767 of the view mix in its top row";
+        return out.str();
+    }
+    // Every pixel of the rows shown is the picture's own, opaque.
+    const auto first = static_cast<unsigned>(std::max(0.f, std::floor(row(0) - 0.5f)));
+    const auto last = static_cast<unsigned>(std::min(rows - 1, std::floor(row(ViewHeight - 1) - 0.5f) + 1));
+    for (unsigned y = first; y <= last; ++y)
+        for (unsigned x = 0; x < picture.getSize().x; ++x)
+            if (picture.getPixel(x, y).a != 255) {
+                out << "the picture's pixel " << Point(static_cast<float>(x), static_cast<float>(y))
+                    << " shows in the view but is not opaque: the window's clear colour shows through it";
+                return out.str();
+            }
+    // The bottom of the view shows the picture's own bottom, not a band that
+    // fades back into the colours of its top row (its sky, over the ground).
+    const unsigned columns = picture.getSize().x;
+    unsigned alike = 0;
+    for (unsigned x = 0; x < columns; ++x) {
+        const sf::Color top = picture.getPixel(x, 0);
+        const sf::Color bottom = picture.getPixel(x, last);
+        alike += std::max({std::abs(top.r - bottom.r), std::abs(top.g - bottom.g), std::abs(top.b - bottom.b)}) <= 8;
+    }
+    if (2 * alike > columns) {
+        out << "along the view's bottom edge the picture shows its row " << last
+            << ", painted in the colours of its top row in " << alike << " of its " << columns << " columns: a band of the picture's top under its ground";
+        return out.str();
+    }
+    return std::string();
+}
+
+// Every backdrop covers the whole view at every step of the run: where the
+// renderer puts the background's picture for the far background's view
+// (GraphicsContext::PlaceBackdrop), its quad covers the whole 1024 x 768
+// view, every pixel of the view takes its colour from the picture's own
+// rows (the smoothing never reaches across the picture's top or bottom
+// edge into the other one: the picture repeats only from side to side),
+// every pixel of the picture that the view shows is opaque, so that the
+// window's clear colour never shows, and the bottom of the view shows the
+// picture's own bottom rather than its last rows faded into the colours of
+// its top row (more than half of that row's columns within 8 of the top
+// row's colour in every channel). Told once a level, at the first step.
+TEST_P(LevelPlacement, BackdropCoversTheView)
+{
+    ASSERT_TRUE(run.backgroundIndex >= 0 && run.backgroundIndex < 3) << where << ": background " << run.backgroundIndex;
+    const sf::Image& picture = Pictures::Get().Background(static_cast<std::size_t>(run.backgroundIndex));
+    // The fault for each placement up and down, which the camera does not
+    // change; across, the picture repeats.
+    std::map<std::pair<float, float>, std::string> faults;
+    int first = 0;
+    int count = 0;
+    std::string fault;
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase != PhasePlaying)
+            continue;
+        const GraphicsContext::BackdropPlacement place =
+            GraphicsContext::PlaceBackdrop(step.backdropView, picture.getSize());
+        const std::pair<float, float> key(place.quad.top - step.backdropView.y, place.quad.height);
+        auto found = faults.find(key);
+        if (found == faults.end() || place.quad.left > step.backdropView.x ||
+            place.quad.left + place.quad.width < step.backdropView.x + ViewWidth)
+            found = faults.insert_or_assign(key, BackdropFault(place, step.backdropView, picture)).first;
+        if (found->second.empty())
+            continue;
+        if (count++ == 0) {
+            first = static_cast<int>(i + 1);
+            fault = found->second;
+        }
+    }
+    EXPECT_EQ(count, 0) << where << ", step " << first << ": the backdrop (background " << run.backgroundIndex
+                        << ") does not cover the view " << Camera(run.Step(first)) << ": " << fault << "; so at "
+                        << count << " steps of the run";
 }
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }

@@ -197,6 +197,7 @@ void RecordedRun::Play()
     loaded = game->GetWorld();
     foreground = game->GetForegroundScenery();
     background = game->GetBackgroundScenery();
+    backgroundIndex = game->GetBackgroundIndex();
 
     const auto checkpoints = CheckpointCells(loaded.tilemap);
     std::vector<std::uint32_t> active(checkpoints.size());

@@ -155,6 +155,10 @@ public:
     // player plays, and at the level end (its last).
     std::vector<ViewShot> views;
 
+    // --- For the placement rules ---------------------------------------------
+    // The level's background (0 forest, 1 volcano, 2 laboratory).
+    std::int16_t backgroundIndex = -1;
+
     const RunStep& Step(int n) const { return steps.at(static_cast<std::size_t>(n - 1)); }
 
 private:
