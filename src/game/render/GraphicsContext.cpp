@@ -17,6 +17,7 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/View.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 const std::array<float, 4> LayerParallax = {{0.3f, 0.5f, 1.0f, 0.0f}};
@@ -214,10 +215,13 @@ GraphicsContext::BackdropPlacement GraphicsContext::PlaceBackdrop(sf::Vector2f v
     float phase = std::fmod(viewTopLeft.x, period);
     if (phase < 0)
         phase += period;
-    // Two periods across cover the view from wherever it starts in one.
+    // Two periods across cover the view from wherever it starts in one. Up
+    // and down the quad shows the picture from the centre of its first row
+    // to the centre of its last: the smoothing then never reaches across its
+    // top or bottom edge into the other one, as the texture repeats.
     BackdropPlacement place;
     place.quad = sf::FloatRect(viewTopLeft.x - phase, viewTopLeft.y, 2 * period, Scale * size.y);
-    place.texels = sf::FloatRect(0, 0, 2 * size.x, size.y);
+    place.texels = sf::FloatRect(0, 0.5f, 2 * size.x, std::max(0.f, size.y - 1));
     return place;
 }
 

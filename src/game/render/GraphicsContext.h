@@ -102,7 +102,7 @@ public:
     // coordinates, and the part of the texture the quad shows, in texels.
     // The picture is drawn at four times its size and repeats from left to
     // right, scrolling with the view; up and down it stays put on the
-    // screen.
+    // screen, from the middle of its first row to the middle of its last.
     struct BackdropPlacement {
         sf::FloatRect quad;
         sf::FloatRect texels;
