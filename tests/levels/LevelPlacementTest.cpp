@@ -12,6 +12,8 @@
 
 #include "app/GameWindow.h"
 #include "game/objects/AnimationTables.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Lift.h"
 #include "game/objects/SceneryTypeTable.h"
 #include "game/render/GraphicsContext.h"
 #include "game/render/Hud.h"
@@ -30,6 +32,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <utility>
 #include <cctype>
 #include <cmath>
@@ -98,6 +101,29 @@ public:
         tile.id = id;
         const sf::IntRect cell = GetTileTextureRect(tile, false, false);
         return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
+    }
+
+    // Whether the tile's picture shows yellow-and-black hazard stripes: a
+    // fifth or more of its opaque pixels a warning yellow and a fifth or
+    // more near black.
+    bool ShowsHazardStripes(std::uint32_t id) const
+    {
+        Tile tile;
+        tile.id = id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        const sf::Image& image = (GetTileFlags(id) & TileFlag::Special) ? special_ : normal_;
+        int opaque = 0, yellow = 0, black = 0;
+        for (int y = 0; y < cell.height; ++y)
+            for (int x = 0; x < cell.width; ++x) {
+                const sf::Color p =
+                    image.getPixel(static_cast<unsigned>(cell.left + x), static_cast<unsigned>(cell.top + y));
+                if (p.a < 128)
+                    continue;
+                ++opaque;
+                yellow += p.r >= 180 && p.g >= 130 && p.b <= 90 && p.r - p.b >= 120;
+                black += p.r <= 60 && p.g <= 60 && p.b <= 60;
+            }
+        return opaque > 0 && 5 * yellow >= opaque && 5 * black >= opaque;
     }
 
     // The picture of a background (0, 1 or 2).
@@ -850,7 +876,8 @@ std::string BackdropFault(const GraphicsContext::BackdropPlacement& place, sf::V
     }
     if (2 * alike > columns) {
         out << "along the view's bottom edge the picture shows its row " << last
-            << ", painted in the colours of its top row in " << alike << " of its " << columns << " columns: a band of the picture's top under its ground";
+            << ", painted in the colours of its top row in " << alike << " of its " << columns
+            << " columns: a band of the picture's top under its ground";
         return out.str();
     }
     return std::string();
@@ -898,6 +925,140 @@ TEST_P(LevelPlacement, BackdropCoversTheView)
     EXPECT_EQ(count, 0) << where << ", step " << first << ": the backdrop (background " << run.backgroundIndex
                         << ") does not cover the view " << Camera(run.Step(first)) << ": " << fault << "; so at "
                         << count << " steps of the run";
+}
+
+// The cells where something is dangerous or moves: deadly tiles, spikes,
+// exploding blocks, trampolines, drop floors, fading floors, gates
+// (switched blocks) and the switches that open them, the cells a lift's
+// box sweeps along its path (and down from its path's end for a lift that
+// falls), and the cells under an enemy where it starts.
+std::vector<bool> DangerOrMotion(const World& world)
+{
+    const Tilemap& map = world.tilemap;
+    const std::uint32_t columns = map.Columns();
+    const std::uint32_t rows = map.Rows();
+    std::vector<bool> marked(static_cast<std::size_t>(columns) * rows, false);
+    auto markBox = [&](float left, float top, float width, float height) {
+        const int c0 = std::max(0, static_cast<int>(std::floor(left / TileSize)));
+        const int r0 = std::max(0, static_cast<int>(std::floor(top / TileSize)));
+        const int c1 =
+            std::min(static_cast<int>(columns) - 1, static_cast<int>(std::ceil((left + width) / TileSize)) - 1);
+        const int r1 = std::min(static_cast<int>(rows) - 1, static_cast<int>(std::ceil((top + height) / TileSize)) - 1);
+        for (int c = c0; c <= c1; ++c)
+            for (int r = r0; r <= r1; ++r)
+                marked[static_cast<std::size_t>(c) * rows + static_cast<std::size_t>(r)] = true;
+    };
+    for (std::uint32_t c = 0; c < columns; ++c)
+        for (std::uint32_t r = 0; r < rows; ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const std::uint32_t flags = GetTileFlags(id);
+            if ((flags & (TileFlag::Deadly | TileFlag::Fading)) || id == TimedSpikesId || id == SpikesId ||
+                id == ExplodingBlockId || id == TrampolineId || id == DropFloorId || id == SwitchedBlockOnId ||
+                id == SwitchedBlockOffId || id == SwitchId || id == PressedSwitchId)
+                marked[static_cast<std::size_t>(c) * rows + r] = true;
+        }
+    for (const Lift& lift : world.lifts) {
+        const sf::Vector2f size = lift.GetSize();
+        float x = boost::rational_cast<float>(lift.startX);
+        float y = boost::rational_cast<float>(lift.startY);
+        markBox(x - size.x / 2, y, size.x, size.y);
+        // A drop lift falls at once; the others walk their path first.
+        if (lift.kind != Lift::TriggeredDrop)
+            for (const LiftWaypoint& step : lift.waypoints) {
+                const int length = std::max(std::abs(step.dx), std::abs(step.dy));
+                for (int k = 1; k <= length; ++k)
+                    markBox(x + static_cast<float>(step.dx * k) / static_cast<float>(length) - size.x / 2,
+                            y + static_cast<float>(step.dy * k) / static_cast<float>(length), size.x, size.y);
+                x += static_cast<float>(step.dx);
+                y += static_cast<float>(step.dy);
+            }
+        if (lift.IsTriggeredKind())
+            markBox(x - size.x / 2, y, size.x, static_cast<float>(rows) * TileSize - y);
+    }
+    for (const Enemy& enemy : world.enemies)
+        markBox(enemy.Left(), enemy.Top(), enemy.width, enemy.height);
+    return marked;
+}
+
+// Hazard stripes mark danger or motion: every tile whose picture shows
+// yellow-and-black stripes shares a side or a corner with a cell where
+// something is dangerous or moves (see DangerOrMotion). Stripe tiles that
+// touch none are told by patch (tiles joined by a side or a corner), with
+// the patch's bounds.
+TEST_P(LevelPlacement, HazardStripesMarkDangerOrMotion)
+{
+    const std::vector<bool> marked = DangerOrMotion(run.loaded);
+    const std::uint32_t rows = map.Rows();
+    const auto columns = static_cast<std::int64_t>(map.Columns());
+    std::map<std::uint32_t, bool> striped;
+    auto stripes = [&](std::int64_t c, std::int64_t r) {
+        if (c < 0 || r < 0 || c >= columns || r >= rows)
+            return false;
+        const std::uint32_t id = map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(r)).id;
+        auto found = striped.find(id);
+        if (found == striped.end())
+            found = striped.emplace(id, id != EmptyTileId && Pictures::Get().ShowsHazardStripes(id)).first;
+        return found->second;
+    };
+    auto lonely = [&](std::int64_t c, std::int64_t r) {
+        for (std::int64_t dc = -1; dc <= 1; ++dc)
+            for (std::int64_t dr = -1; dr <= 1; ++dr) {
+                const std::int64_t x = c + dc, y = r + dr;
+                if (x >= 0 && y >= 0 && x < columns && y < rows &&
+                    marked[static_cast<std::size_t>(x) * rows + static_cast<std::size_t>(y)])
+                    return false;
+            }
+        return true;
+    };
+    std::vector<bool> seen(marked.size(), false);
+    for (std::int64_t c = 0; c < columns; ++c)
+        for (std::int64_t r = 0; r < rows; ++r) {
+            const std::size_t at = static_cast<std::size_t>(c) * rows + static_cast<std::size_t>(r);
+            if (seen[at] || !stripes(c, r) || !lonely(c, r))
+                continue;
+            // The patch of lonely stripe tiles through this one.
+            std::vector<std::pair<std::int64_t, std::int64_t>> todo{{c, r}};
+            seen[at] = true;
+            std::int64_t left = c, right = c, top = r, bottom = r;
+            std::size_t count = 0;
+            std::set<std::uint32_t> ids;
+            while (!todo.empty()) {
+                const auto [x, y] = todo.back();
+                todo.pop_back();
+                ++count;
+                ids.insert(map.AtOrEmpty(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)).id);
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                for (std::int64_t dc = -1; dc <= 1; ++dc)
+                    for (std::int64_t dr = -1; dr <= 1; ++dr) {
+                        const std::int64_t nx = x + dc, ny = y + dr;
+                        if (!stripes(nx, ny) || !lonely(nx, ny))
+                            continue;
+                        const std::size_t next = static_cast<std::size_t>(nx) * rows + static_cast<std::size_t>(ny);
+                        if (!seen[next]) {
+                            seen[next] = true;
+                            todo.emplace_back(nx, ny);
+                        }
+                    }
+            }
+            std::string names;
+            for (const std::uint32_t id : ids)
+                names += (names.empty() ? "" : ", ") + std::to_string(id);
+            const auto cell = [](std::int64_t x, std::int64_t y) {
+                return Cell(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+            };
+            const sf::FloatRect box(TileSize * static_cast<float>(left), TileSize * static_cast<float>(top),
+                                    TileSize * static_cast<float>(right - left + 1),
+                                    TileSize * static_cast<float>(bottom - top + 1));
+            ADD_FAILURE() << where << ": " << count << (count == 1 ? " tile" : " tiles")
+                          << " of hazard stripes (tile " << names << ") within " << cell(left, top) << " to "
+                          << cell(right, bottom)
+                          << " touch nothing dangerous or moving: no deadly tile, spikes, exploding block, "
+                             "trampoline, drop or fading floor, gate, switch, lift's path or enemy beside them; "
+                          << FirstSeen(run, box);
+        }
 }
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
