@@ -1,12 +1,17 @@
-// Where things stand in the playing levels, at every step of their recorded
-// runs with the camera as the renderer moves it: no background piece shows
-// over a deadly liquid, the player never walks under the head-up display,
-// no two props cover each other or the signs, checkpoints, the flag and the
-// player's start, and every climbable column hangs from something. The
-// signs that teach a key name it as the option menu shows it.
+// Where things stand and show in the playing levels, at every step of their
+// recorded runs with the camera as the renderer moves it: no background
+// piece shows over a deadly liquid; neither the player nor the route (the
+// ground the run stands on, the signs, checkpoints, switches, warps, items
+// and platforms) goes under the head-up display; no two props cover each
+// other or the signs, checkpoints, the flag and the player's start; liquid
+// lies in basins; signs, checkpoints, switches, the flag and standing props
+// stand on a floor; every climbable column hangs from a ledge, wall or
+// ceiling; the backdrop covers the whole view; hazard stripes mark danger
+// or motion. The signs that teach a key name it as the option menu shows it.
 //
 // Boxes are those of the opaque pixels (alpha 128 or more) of the pictures
-// as the game cuts them from its textures.
+// as the game cuts them from its textures. Cells count from 0 at the map's
+// top left, as in the level source's map.
 
 #include "RecordedRun.h"
 
