@@ -42,6 +42,13 @@ Application::Application() : state(StateMainMenu)
 {
     log = OpenLogFile();
     savedErrorBuffer = RedirectLog(*log);
+    // Nothing to load and nowhere to save: the game ends at once, on that
+    // one reason.
+    failure = MissingDataFolder();
+    if (!failure.empty()) {
+        state = StateQuit;
+        return;
+    }
     try {
         try {
             window = std::make_unique<GameWindow>();
@@ -380,6 +387,18 @@ void Application::TellSaveFailures()
         text = text.empty() ? config : text + "\n\n" + config;
     if (!text.empty())
         ShowErrorScreen(text, true);
+}
+
+std::vector<std::string> Application::UntoldSaveFailures() const
+{
+    std::vector<std::string> lines;
+    if (profiles)
+        lines = profiles->saveFailures.Untold();
+    if (window) {
+        const std::vector<std::string> config = window->saveFailures.Untold();
+        lines.insert(lines.end(), config.begin(), config.end());
+    }
+    return lines;
 }
 
 void Application::EndOnError(const std::string& reason)

@@ -25,6 +25,8 @@ private:
 
 // Writes one entry: an empty line, the time stamp, a new line, the message and
 // a new line, flushed at once. Never throws; a failed stream drops the entry.
+// An entry that the file does not take (a full disk) is lost, and the first
+// entry it takes again is preceded by one saying how many were lost.
 void Log(const std::string& message);
 
 // The local time as day.month.year hour:minute:second, every field but the
@@ -32,8 +34,12 @@ void Log(const std::string& message);
 std::string MakeTimestamp();
 std::string MakeTimestamp(const std::tm& time);
 
+// Why the game cannot start in this working directory for want of its
+// "Data" folder, naming the directory; "" when the folder is there.
+std::string MissingDataFolder();
+
 // Opens "Data/Log.txt" for writing, truncating it. When it cannot be opened
-// the terminal is told why (a missing "Data" folder is named).
+// although the "Data" folder is there, the terminal is told.
 std::unique_ptr<LogFile> OpenLogFile();
 
 // Points std::cerr at the log, writes the opening lines and the entry

@@ -1,10 +1,13 @@
 // What main does with the end of the program: a failure, or an exception
 // that leaves the application, is logged, told on the terminal in one line
-// and ends the program with status 1; a normal end gives 0.
+// and ends the program with status 1; so do saves that failed and were never
+// told, one line each; a normal end gives 0.
 #include "app/Log.h"
 #include "app/MainGuard.h"
 #include "app/ResourceException.h"
 #include "support/TempDataDir.h"
+
+#include <boost/filesystem.hpp>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +63,7 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
 {
     struct Case {
         const char* what;
-        std::function<std::string()> body;
+        std::function<RunEnd()> body;
         std::string entry;     // "" for none
         int status;
         std::string terminal;  // the whole standard error
@@ -70,6 +73,16 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
          "", 1, "Vrenk II ended on an error: Failed to load resources: Archive Data/Resources1.vrk doesn't exist\n"},
         {"error of more than one line", [] { return std::string("Failed to load level 0-1\n   Invalid data"); }, "",
          1, "Vrenk II ended on an error: Failed to load level 0-1    Invalid data\n"},
+        {"saves never told", [] { return RunEnd("", {"Vrenk II could not save \"Data/Profiles.txt\": disk full",
+                                                      "Vrenk II could not save \"Data/Config.txt\": disk full"}); },
+         "", 1,
+         "Vrenk II could not save \"Data/Profiles.txt\": disk full\n"
+         "Vrenk II could not save \"Data/Config.txt\": disk full\n"},
+        {"a failure after saves never told",
+         [] { return RunEnd("Loading error at Gfx/Item.png", {"Vrenk II could not save \"Data/Profiles.txt\": x"}); },
+         "", 1,
+         "Vrenk II could not save \"Data/Profiles.txt\": x\n"
+         "Vrenk II ended on an error: Loading error at Gfx/Item.png\n"},
         {"standard exception", []() -> std::string { throw std::runtime_error("(Input) Format error"); },
          "\nEXCEPTION: (Input) Format error\n", 1, "Vrenk II ended on an error: (Input) Format error\n"},
         {"anything else", []() -> std::string { throw ResourceException("not a std::exception", ""); },
@@ -104,15 +117,24 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
     EXPECT_EQ(terminal.Text(), "Vrenk II ended on an error: GetCurrentMusic: Music in stopped state\n");
 }
 
-// Without a "Data" folder the log cannot be written: the terminal is told,
-// naming the folder.
+// A log that cannot be opened is told on the terminal, in one line; without
+// a "Data" folder the game cannot start at all, and the reason it ends on
+// names the folder instead.
 TEST(MainGuard, ALogThatCannotBeOpenedIsToldOnTheTerminal)
 {
     testsupport::TempDataDir dir;
-    ASSERT_EQ(std::remove((dir.Path() + "/Data").c_str()), 0);
+    ASSERT_TRUE(boost::filesystem::create_directory(dir.Path() + "/Data/Log.txt"));
+    {
+        CapturedStandardError terminal;
+        EXPECT_TRUE(OpenLogFile()->fail());
+        EXPECT_EQ(terminal.Text(), "Vrenk II cannot write its log \"Data/Log.txt\".\n");
+    }
+    EXPECT_EQ(MissingDataFolder(), "");
+
+    boost::filesystem::remove_all(dir.Path() + "/Data");
     CapturedStandardError terminal;
     EXPECT_TRUE(OpenLogFile()->fail());
-    const std::string told = terminal.Text();
-    EXPECT_NE(told.find("no folder \"Data\" in " + dir.Path()), std::string::npos) << told;
-    EXPECT_EQ(told.find('\n'), told.size() - 1) << "one line: " << told;
+    EXPECT_EQ(terminal.Text(), "");
+    EXPECT_EQ(MissingDataFolder(),
+              "No folder \"Data\" in " + dir.Path() + ": the game's data and its log belong there");
 }

@@ -47,6 +47,33 @@ TEST(GameStart, OpensItsWindowAndClosesCleanlyWithAFullLog)
               "{0; 2; 1; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
 }
 
+// Data files that are links to an endless device are damaged data, known
+// without reading them: the game starts at once on the defaults and an empty
+// profile list, and puts regular files in their place.
+TEST(GameStart, DataFilesThatAreNotRegularFilesAreReplacedWithoutBeingRead)
+{
+    testsupport::TempDataDir dir;
+    ASSERT_EQ(dir.CopyBuiltArchives(), 4);
+    for (const char* file : {"Config.txt", "Profiles.txt"})
+        boost::filesystem::create_symlink("/dev/zero", dir.DataPath(file));
+    testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
+    ASSERT_TRUE(game.WaitForWindow("Vrenk II", 60s)) << dir.ReadFile("Data/Log.txt");
+    ASSERT_TRUE(game.CloseWindow("Vrenk II"));
+    EXPECT_EQ(game.WaitForExit(60s), 0);
+
+    const std::string log = dir.ReadFile("Data/Log.txt");
+    for (const std::string entry :
+         {"Failed to load configuration: (Input) File \"Data/Config.txt\" is a character device, not a regular "
+          "file.\nDefault file has been created.",
+          "Failed to load profiles: (Input) File \"Data/Profiles.txt\" is a character device, not a regular "
+          "file.\nEmpty file has been created."})
+        EXPECT_NE(log.find("\n" + entry + "\n"), std::string::npos) << entry << "\nin:\n" << log;
+    for (const char* file : {"Config.txt", "Profiles.txt"})
+        EXPECT_EQ(boost::filesystem::symlink_status(dir.DataPath(file)).type(), boost::filesystem::regular_file)
+            << file;
+    EXPECT_EQ(boost::filesystem::read_symlink(dir.DataPath("Profiles_error.txt")).string(), "/dev/zero");
+}
+
 TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
 {
     testsupport::TempDataDir dir;
@@ -65,13 +92,13 @@ TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
 }
 
 // A start that fails ends with status 1 and tells the terminal why, naming
-// the archive or the folder, in a line of its own.
+// the archive or the folder, in one line and nothing more.
 TEST(GameStart, AFailedStartEndsWithAFailureAndTellsTheTerminalWhy)
 {
     struct Case {
         const char* what;
         std::function<void(testsupport::TempDataDir&)> damage;
-        std::vector<std::string> lines;   // each found whole on the standard error; {dir} is the working directory
+        std::string line;   // the whole standard error; {dir} is the working directory
     } cases[] = {
         {"missing archive",
          [](testsupport::TempDataDir& dir) { boost::filesystem::remove(dir.DataPath("Resources3.vrk")); },
@@ -81,10 +108,20 @@ TEST(GameStart, AFailedStartEndsWithAFailureAndTellsTheTerminalWhy)
              std::ofstream(dir.DataPath("Resources1.vrk"), std::ios::binary | std::ios::trunc) << "FOXP damaged";
          },
          {"Vrenk II ended on an error: Failed to load resources: Archive Data/Resources1.vrk: [FOXP] Wrong archive format"}},
+        {"damaged index entry",
+         [](testsupport::TempDataDir& dir) {
+             // The first byte of the first entry's name (the entries stand in the order of their names).
+             std::fstream archive(dir.DataPath("Resources1.vrk"), std::ios::binary | std::ios::in | std::ios::out);
+             archive.seekg(32);
+             const char byte = static_cast<char>(archive.get() ^ 0x20);
+             archive.seekp(32);
+             archive.put(byte);
+         },
+         {"Vrenk II ended on an error: Loading error at Music/EndOfLevel.ogg (Data/Resources1.vrk holds no entry of "
+          "that name)"}},
         {"no Data folder",
          [](testsupport::TempDataDir& dir) { boost::filesystem::remove_all(dir.Path() + "/Data"); },
-         {"Vrenk II finds no folder \"Data\" in {dir}: its log \"Data/Log.txt\" cannot be written.",
-          "Vrenk II ended on an error: Failed to load resources: Archive Data/Resources2.vrk doesn't exist"}},
+         {"Vrenk II ended on an error: No folder \"Data\" in {dir}: the game's data and its log belong there"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,12 +130,10 @@ TEST(GameStart, AFailedStartEndsWithAFailureAndTellsTheTerminalWhy)
         c.damage(dir);
         testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
         EXPECT_EQ(game.WaitForExit(60s), 1);
-        const std::string told = "\n" + game.ErrorOutput();
-        for (std::string line : c.lines) {
-            const std::size_t dirAt = line.find("{dir}");
-            if (dirAt != std::string::npos)
-                line.replace(dirAt, 5, dir.Path());
-            EXPECT_NE(told.find("\n" + line + "\n"), std::string::npos) << line << "\nin:" << told;
-        }
+        std::string line = c.line;
+        const std::size_t dirAt = line.find("{dir}");
+        if (dirAt != std::string::npos)
+            line.replace(dirAt, 5, dir.Path());
+        EXPECT_EQ(game.ErrorOutput(), line + "\n");
     }
 }
