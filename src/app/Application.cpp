@@ -42,6 +42,13 @@ Application::Application() : state(StateMainMenu)
 {
     log = OpenLogFile();
     savedErrorBuffer = RedirectLog(*log);
+    // Nothing to load and nowhere to save: the game ends at once, on that
+    // one reason.
+    failure = MissingDataFolder();
+    if (!failure.empty()) {
+        state = StateQuit;
+        return;
+    }
     try {
         try {
             window = std::make_unique<GameWindow>();

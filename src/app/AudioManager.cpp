@@ -98,13 +98,11 @@ void AudioManager::SetupMovableSound(MovableSound& sound, float x, float y, floa
 
 void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float vy)
 {
-    if (suppressed || !audible || !PlacedInHearing(x, y) || IsDamaged(id))
+    if (suppressed || !audible || !PlacedInHearing(x, y))
         return;
-    const sf::SoundBuffer* buffer;
-    {
-        sf::Lock lock(resources->GetSoundMutex());
-        buffer = &resources->GetSound(id);
-    }
+    const sf::SoundBuffer* buffer = LoadedSound(id, "");
+    if (!buffer)
+        return;
     MovableSound sound(*buffer);
     SetupMovableSound(sound, x, y, vx, vy);
     pools[id].push_back(sound);
@@ -113,11 +111,15 @@ void AudioManager::PlaySound(std::uint32_t id, float x, float y, float vx, float
 
 void AudioManager::PlaySingleSound(std::uint32_t id, float x, float y)
 {
-    if (suppressed || !audible || !PlacedInHearing(x, y) || IsDamaged(id))
+    if (suppressed || !audible || !PlacedInHearing(x, y))
         return;
     sf::Sound& sound = singleSounds.at(id - PooledSoundCount);
-    if (!sound.getBuffer())
-        sound.setBuffer(resources->GetSingleSoundLocked(id));
+    if (!sound.getBuffer()) {
+        const sf::SoundBuffer* buffer = LoadedSound(id, "");
+        if (!buffer)
+            return;
+        sound.setBuffer(*buffer);
+    }
     SetupSingleSound(sound, x, y);
     if (sound.getStatus() != sf::Sound::Playing)
         sound.play();
@@ -301,36 +303,50 @@ void AudioManager::LoadSounds()
             if (cancel)
                 return;
         }
-        PreloadSound(id);
+        LoadedSound(id, "Sound loader: ");
     }
     sf::Lock lock(mutex);
     progress = 1.f;
 }
 
-void AudioManager::PreloadSound(std::uint32_t id)
+const sf::SoundBuffer* AudioManager::LoadedSound(std::uint32_t id, const char* finder) noexcept
 {
-    std::string failure;
+    if (IsDamaged(id))
+        return nullptr;
     try {
         sf::Lock lock(resources->GetSoundMutex());
-        if (id < PooledSoundCount)
-            resources->GetSound(id);
-        else
-            resources->GetSingleSound(id);
-        return;
+        return id < PooledSoundCount ? &resources->GetSound(id) : &resources->GetSingleSound(id);
     } catch (const ResourceException& e) {
-        failure = e.GetMessage();
+        MarkDamaged(id, finder, e.GetMessage().c_str());
     } catch (const std::exception& e) {
-        failure = "Failed to load " + SoundPath(id) + ": " + e.what();
+        MarkDamaged(id, finder, e.what());
     } catch (...) {
-        failure = "Failed to load " + SoundPath(id);
+        MarkDamaged(id, finder, nullptr);
     }
-    Log("Sound loader: " + failure + "\nThe game goes on without this sound.");
-    sf::Lock lock(mutex);
-    damagedSounds.insert(id);
+    return nullptr;
+}
+
+void AudioManager::MarkDamaged(std::uint32_t id, const char* finder, const char* reason) noexcept
+{
+    if (id < SoundCount) {
+        sf::Lock lock(mutex);
+        damaged_[id] = true;
+    }
+    try {
+        // A reader's own error does not name the sound; the resource
+        // manager's does.
+        const std::string path = SoundPath(id);
+        std::string failure = reason ? reason : "";
+        if (failure.find(path) == std::string::npos)
+            failure = "Failed to load " + path + (failure.empty() ? "" : ": " + failure);
+        Log(finder + failure + "\nThe game goes on without this sound.");
+    } catch (...) {
+        // The entry is lost; the sound stays silent all the same.
+    }
 }
 
 bool AudioManager::IsDamaged(std::uint32_t id)
 {
     sf::Lock lock(mutex);
-    return damagedSounds.count(id) != 0;
+    return id < SoundCount && damaged_[id];
 }

@@ -11,13 +11,13 @@
 #include <array>
 #include <cstdint>
 #include <list>
-#include <set>
 
 class GameWindow;
 class ResourceManager;
 
 namespace sf {
 class Music;
+class SoundBuffer;
 class SoundSource;
 }
 
@@ -38,8 +38,9 @@ public:
     void InitSpatialParameters();
 
     // A pooled sound (0..23) at (x, y) moving by (vx, vy) per step. A sound
-    // at exactly (0, 0) plays at the listener. A sound that the loader thread
-    // could not load stays silent.
+    // at exactly (0, 0) plays at the listener. A sound that cannot be loaded,
+    // whether the loader thread or this call finds it first, is logged once
+    // and stays silent: the game goes on without it.
     void PlaySound(std::uint32_t id, float x, float y, float vx = 0.f, float vy = 0.f);
     // Sound 24 or 25 at (x, y): started, resumed or only moved; silent as
     // above.
@@ -95,15 +96,16 @@ public:
     sf::Mutex mutex;
     bool cancel = false;
     float progress = 0.f;
-    // The sounds that the loader thread failed to load, under the mutex too.
-    std::set<std::uint32_t> damagedSounds;
     MusicState state = MusicStopped;
 
 private:
     void LoadSounds();
-    // Loads one sound on the loader thread. Whatever fails is logged and the
-    // sound marked damaged: the game goes on without it.
-    void PreloadSound(std::uint32_t id);
+    // The buffer of a sound, loaded now unless it is already, on either
+    // thread; null once it failed to load. Whatever fails is logged and the
+    // sound marked damaged, and nothing leaves it: not even a failure to
+    // build the log entry.
+    const sf::SoundBuffer* LoadedSound(std::uint32_t id, const char* finder) noexcept;
+    void MarkDamaged(std::uint32_t id, const char* finder, const char* reason) noexcept;
     bool IsDamaged(std::uint32_t id);
     // Where a new sound plays, or false when it is too far away to be heard.
     bool PlacedInHearing(float& x, float& y) const;
@@ -113,4 +115,7 @@ private:
     void Play(sf::SoundSource& source);
 
     bool threadLaunched_ = false;
+    // The sounds that failed to load, under the mutex. Fixed in size, so that
+    // marking one never allocates.
+    std::array<bool, SoundCount> damaged_{};
 };

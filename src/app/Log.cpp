@@ -59,16 +59,21 @@ void Log(const std::string& message)
     std::cerr << Entry(message) << std::flush;
 }
 
+std::string MissingDataFolder()
+{
+    boost::system::error_code error;
+    if (boost::filesystem::is_directory("Data", error))
+        return std::string();
+    return "No folder \"Data\" in " + boost::filesystem::current_path(error).string() +
+           ": the game's data and its log belong there";
+}
+
 std::unique_ptr<LogFile> OpenLogFile()
 {
     auto log = std::make_unique<LogFile>("Data/Log.txt");
-    if (log->fail()) {
-        boost::system::error_code error;
-        const bool folder = boost::filesystem::is_directory("Data", error);
-        WriteToTerminal(folder ? "Vrenk II cannot write its log \"Data/Log.txt\"."
-                               : "Vrenk II finds no folder \"Data\" in " + boost::filesystem::current_path(error).string() +
-                                     ": its log \"Data/Log.txt\" cannot be written.");
-    }
+    // Without the folder the game cannot start, and says so once it ends.
+    if (log->fail() && MissingDataFolder().empty())
+        WriteToTerminal("Vrenk II cannot write its log \"Data/Log.txt\".");
     return log;
 }
 

@@ -32,8 +32,12 @@ void Log(const std::string& message);
 std::string MakeTimestamp();
 std::string MakeTimestamp(const std::tm& time);
 
+// Why the game cannot start in this working directory for want of its
+// "Data" folder, naming the directory; "" when the folder is there.
+std::string MissingDataFolder();
+
 // Opens "Data/Log.txt" for writing, truncating it. When it cannot be opened
-// the terminal is told why (a missing "Data" folder is named).
+// although the "Data" folder is there, the terminal is told.
 std::unique_ptr<LogFile> OpenLogFile();
 
 // Points std::cerr at the log, writes the opening lines and the entry

@@ -27,9 +27,32 @@ const char* const KindShader = "Shader";
 const char* const KindTexture = "Texture";
 const char* const KindBigTexture = "Big Texture";
 
-[[noreturn]] void LoadingError(const std::string& path, const char* kind)
+// What a kind of resource is called in a message.
+const char* KindName(const char* kind)
 {
-    throw ResourceException("Loading error at " + path, kind);
+    if (kind == KindSound)
+        return "a sound effect";
+    if (kind == KindMusic)
+        return "music";
+    if (kind == KindFont)
+        return "a font";
+    if (kind == KindShader)
+        return "a shader";
+    return "an image";
+}
+
+// A resource that its archive does not hold: the entry is missing, or its
+// name in the archive's index is damaged.
+[[noreturn]] void NotFoundError(const std::string& path, const char* kind, const std::string& archive)
+{
+    throw ResourceException("Loading error at " + path + " (" + archive + " holds no entry of that name)", kind);
+}
+
+// A resource whose data its loader refuses.
+[[noreturn]] void LoadingError(const std::string& path, const char* kind, const std::string& archive)
+{
+    throw ResourceException(
+        "Loading error at " + path + " (its data in " + archive + " do not load as " + KindName(kind) + ")", kind);
 }
 
 // The one pattern of every getter: the cached object, or a new one that is
@@ -71,14 +94,15 @@ namespace {
 
 // Opens one resource archive. The reason of a failure names the archive: the
 // reader's own texts do so only where the file cannot be opened.
-void OpenArchive(foxp::Archive& archive, const std::string& path)
+void OpenArchive(ResourceArchive& archive, const char* path)
 {
+    archive.path = path;
     try {
-        archive.Open(path, ResourceArchivePassword);
+        archive.archive.Open(path, ResourceArchivePassword);
     } catch (const std::runtime_error& e) {
         std::string cause = e.what();
         if (cause.find(path) == std::string::npos)
-            cause = "Archive " + path + ": " + cause;
+            cause = "Archive " + archive.path + ": " + cause;
         throw ResourceException("Failed to load resources: " + cause, "");
     }
 }
@@ -94,7 +118,7 @@ ResourceManager::ResourceManager()
 
 ResourceManager::~ResourceManager() = default;
 
-TwistedStream& ResourceManager::OpenStream(foxp::Archive& archive, const std::string& path, const char* kind)
+TwistedStream& ResourceManager::OpenStream(ResourceArchive& archive, const std::string& path, const char* kind)
 {
     {
         std::lock_guard<std::mutex> lock(streamsMutex_);
@@ -104,9 +128,9 @@ TwistedStream& ResourceManager::OpenStream(foxp::Archive& archive, const std::st
             return *it->second;
         }
     }
-    foxp::File file = archive.Get(path);
+    foxp::File file = archive.archive.Get(path);
     if (!file.IsFound())
-        LoadingError(path, kind);
+        NotFoundError(path, kind, archive.path);
     auto stream = std::make_unique<TwistedStream>(std::move(file), path);
     std::lock_guard<std::mutex> lock(streamsMutex_);
     return *streams_.emplace(path, std::move(stream)).first->second;
@@ -115,37 +139,37 @@ TwistedStream& ResourceManager::OpenStream(foxp::Archive& archive, const std::st
 void ResourceManager::LoadFont(sf::Font& font, const std::string& path)
 {
     if (!font.loadFromStream(OpenStream(graphicsArchive_, path, KindFont)))
-        LoadingError(path, KindFont);
+        LoadingError(path, KindFont, graphicsArchive_.path);
 }
 
 void ResourceManager::LoadShader(sf::Shader& shader, const std::string& path)
 {
     if (!shader.loadFromStream(OpenStream(graphicsArchive_, path, KindShader), sf::Shader::Fragment))
-        LoadingError(path, KindShader);
+        LoadingError(path, KindShader, graphicsArchive_.path);
 }
 
 void ResourceManager::LoadTexture(sf::Texture& texture, const std::string& path)
 {
     if (!texture.loadFromStream(OpenStream(graphicsArchive_, path, KindTexture)))
-        LoadingError(path, KindTexture);
+        LoadingError(path, KindTexture, graphicsArchive_.path);
 }
 
 void ResourceManager::LoadBigTexture(kest::BigTexture& texture, const std::string& path)
 {
     if (!texture.loadFromStream(OpenStream(graphicsArchive_, path, KindBigTexture)))
-        LoadingError(path, KindBigTexture);
+        LoadingError(path, KindBigTexture, graphicsArchive_.path);
 }
 
 void ResourceManager::LoadMusic(sf::Music& music, const std::string& path)
 {
     if (!music.openFromStream(OpenStream(musicArchive_, path, KindMusic)))
-        LoadingError(path, KindMusic);
+        LoadingError(path, KindMusic, musicArchive_.path);
 }
 
 void ResourceManager::LoadSound(sf::SoundBuffer& buffer, const std::string& path)
 {
     if (!LoadSamples(buffer, OpenStream(soundArchive_, path, KindSound)))
-        LoadingError(path, KindSound);
+        LoadingError(path, KindSound, soundArchive_.path);
 }
 
 sf::Font& ResourceManager::GetFont(std::uint32_t)

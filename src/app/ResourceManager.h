@@ -24,6 +24,13 @@ class SoundBuffer;
 class Texture;
 }  // namespace sf
 
+// One resource archive with the name it was opened under, which the
+// messages of its failures give.
+struct ResourceArchive {
+    foxp::Archive archive;
+    std::string path;
+};
+
 // The owner of the three resource archives and of every resource loaded from
 // them. A resource is asked for by id, loaded on its first request and kept
 // until the manager is destroyed; callers hold plain references.
@@ -60,7 +67,7 @@ public:
     sf::Mutex& GetSoundMutex() { return soundMutex_; }
 
 private:
-    TwistedStream& OpenStream(foxp::Archive& archive, const std::string& path, const char* kind);
+    TwistedStream& OpenStream(ResourceArchive& archive, const std::string& path, const char* kind);
     void LoadFont(sf::Font& font, const std::string& path);
     void LoadShader(sf::Shader& shader, const std::string& path);
     void LoadTexture(sf::Texture& texture, const std::string& path);
@@ -68,9 +75,9 @@ private:
     void LoadMusic(sf::Music& music, const std::string& path);
     void LoadSound(sf::SoundBuffer& buffer, const std::string& path);
 
-    foxp::Archive graphicsArchive_;  // Resources2: font, shaders, textures
-    foxp::Archive musicArchive_;     // Resources1: music
-    foxp::Archive soundArchive_;     // Resources3: sound effects
+    ResourceArchive graphicsArchive_;  // Resources2: font, shaders, textures
+    ResourceArchive musicArchive_;     // Resources1: music
+    ResourceArchive soundArchive_;     // Resources3: sound effects
     std::map<std::string, std::unique_ptr<TwistedStream>> streams_;
     std::mutex streamsMutex_;
     sf::Mutex soundMutex_;

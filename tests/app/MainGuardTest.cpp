@@ -6,6 +6,8 @@
 #include "app/ResourceException.h"
 #include "support/TempDataDir.h"
 
+#include <boost/filesystem.hpp>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -104,15 +106,24 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
     EXPECT_EQ(terminal.Text(), "Vrenk II ended on an error: GetCurrentMusic: Music in stopped state\n");
 }
 
-// Without a "Data" folder the log cannot be written: the terminal is told,
-// naming the folder.
+// A log that cannot be opened is told on the terminal, in one line; without
+// a "Data" folder the game cannot start at all, and the reason it ends on
+// names the folder instead.
 TEST(MainGuard, ALogThatCannotBeOpenedIsToldOnTheTerminal)
 {
     testsupport::TempDataDir dir;
-    ASSERT_EQ(std::remove((dir.Path() + "/Data").c_str()), 0);
+    ASSERT_TRUE(boost::filesystem::create_directory(dir.Path() + "/Data/Log.txt"));
+    {
+        CapturedStandardError terminal;
+        EXPECT_TRUE(OpenLogFile()->fail());
+        EXPECT_EQ(terminal.Text(), "Vrenk II cannot write its log \"Data/Log.txt\".\n");
+    }
+    EXPECT_EQ(MissingDataFolder(), "");
+
+    boost::filesystem::remove_all(dir.Path() + "/Data");
     CapturedStandardError terminal;
     EXPECT_TRUE(OpenLogFile()->fail());
-    const std::string told = terminal.Text();
-    EXPECT_NE(told.find("no folder \"Data\" in " + dir.Path()), std::string::npos) << told;
-    EXPECT_EQ(told.find('\n'), told.size() - 1) << "one line: " << told;
+    EXPECT_EQ(terminal.Text(), "");
+    EXPECT_EQ(MissingDataFolder(),
+              "No folder \"Data\" in " + dir.Path() + ": the game's data and its log belong there");
 }

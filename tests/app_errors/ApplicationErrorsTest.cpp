@@ -1,7 +1,7 @@
 // The application's answers to saves that fail and to errors that its way
 // back cannot mend, over the real services and the built data under X. The
-// singleton lives for the whole test program, so the tests run in order and
-// the last one quits.
+// singleton lives for the whole test program: each test starts it anew at
+// the main menu, so that the tests pass in any order and alone.
 #include "app/Application.h"
 #include "app/DemoSlot.h"
 #include "app/GameWindow.h"
@@ -76,11 +76,33 @@ struct BrokenErrorScreen : ErrorMenu {
     void Draw() override { throw ResourceException("Loading error at Gfx/Title.png", "Texture"); }
 };
 
+// Every test starts where a start leads: the window open (a test before may
+// have quit), nothing ending on an error, no paused game, nothing to tell,
+// and the main menu over a new backdrop, drawn once.
+class ApplicationErrors : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application& app = App();
+        if (!app.window->window.isOpen())
+            app.window->CreateGameWindow();
+        app.failure.clear();
+        app.background.reset();
+        app.profiles->saveFailures = SaveFailureNotice();
+        app.window->saveFailures = SaveFailureNotice();
+        app.state = StateMainMenu;
+        ASSERT_TRUE(app.Startup());
+        app.RunPass(OneStep);
+        ASSERT_TRUE(Is<MainMenu>(app.current));
+    }
+};
+
 }  // namespace
 
-TEST(ApplicationErrors, ASaveThatFailedDuringTheStartIsToldOnceTheStartIsDone)
+TEST_F(ApplicationErrors, ASaveThatFailedDuringTheStartIsToldOnceTheStartIsDone)
 {
     Application& app = App();
+    app.state = StateMainMenu;   // as a new start has it
     app.window->saveFailures.Report("Data/Config.txt", "No space left on device");
     ASSERT_TRUE(app.Startup());
     const ErrorMenu* screen = ErrorScreen();
@@ -92,7 +114,7 @@ TEST(ApplicationErrors, ASaveThatFailedDuringTheStartIsToldOnceTheStartIsDone)
     EXPECT_TRUE(Is<MainMenu>(app.current)) << "told once";
 }
 
-TEST(ApplicationErrors, ASaveThatFailsDuringAStepIsToldOnceAnErrorScreenIsLeft)
+TEST_F(ApplicationErrors, ASaveThatFailsDuringAStepIsToldOnceAnErrorScreenIsLeft)
 {
     Application& app = App();
     app.profiles->saveFailures.Report("Data/Profiles.txt", "Read-only file system");
@@ -113,7 +135,7 @@ TEST(ApplicationErrors, ASaveThatFailsDuringAStepIsToldOnceAnErrorScreenIsLeft)
 
 // A failed save during a level (at its end, say) does not break off the game
 // in progress, paused or not: the player is told once it is left.
-TEST(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
+TEST_F(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
 {
     Application& app = App();
     app.profiles->AddProfile("Tester");   // a new game plays the current profile
@@ -133,7 +155,7 @@ TEST(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
 
 // The failure lies in the backdrop level's frame, not in its load: the way
 // back leads to the menus over the plain background.
-TEST(ApplicationErrors, ABackdropThatFailsWhileItPlaysLeavesTheMenusOnThePlainBackground)
+TEST_F(ApplicationErrors, ABackdropThatFailsWhileItPlaysLeavesTheMenusOnThePlainBackground)
 {
     Application& app = App();
     app.demo->game = std::make_unique<FailingBackdrop>(*app.window);
@@ -154,7 +176,7 @@ TEST(ApplicationErrors, ABackdropThatFailsWhileItPlaysLeavesTheMenusOnThePlainBa
     EXPECT_TRUE(app.demo->active);
 }
 
-TEST(ApplicationErrors, AnErrorThatComesStraightBackAfterTheWayBackMakesTheErrorScreenFatal)
+TEST_F(ApplicationErrors, AnErrorThatComesStraightBackAfterTheWayBackMakesTheErrorScreenFatal)
 {
     Application& app = App();
     app.current = std::make_unique<FailingScreen>();
@@ -171,8 +193,7 @@ TEST(ApplicationErrors, AnErrorThatComesStraightBackAfterTheWayBackMakesTheError
     EXPECT_EQ(screen->GetMessage(), "Loading error at Gfx/Menu.png");
 }
 
-// Last: this one quits.
-TEST(ApplicationErrors, TheWayOutOfAFatalErrorScreenEndsTheGameOnItsError)
+TEST_F(ApplicationErrors, TheWayOutOfAFatalErrorScreenEndsTheGameOnItsError)
 {
     Application& app = App();
     auto broken = std::make_unique<BrokenErrorScreen>();   // made while the window is open

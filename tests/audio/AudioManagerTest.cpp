@@ -246,7 +246,7 @@ TEST(AudioManager, ASoundTheLoaderCannotLoadIsLoggedAndStaysSilent)
     };
     for (const Case& c : cases) {
         Audio a(c.missing, c.files);
-        EXPECT_NE(LoadAllSounds(a.audio).find("Sound loader: Loading error at Sfx/Warp.wav\n"), std::string::npos)
+        EXPECT_NE(LoadAllSounds(a.audio).find("Sound loader: Loading error at Sfx/Warp.wav ("), std::string::npos)
             << c.what;
         // Played, it is not loaded again (which would fail and throw).
         for (int i = 0; i < 2; ++i)
@@ -255,6 +255,56 @@ TEST(AudioManager, ASoundTheLoaderCannotLoadIsLoggedAndStaysSilent)
         a.audio.PlaySound(SoundSwitch, 0.f, 0.f);   // the sounds after it were loaded
         EXPECT_EQ(a.audio.pools[SoundSwitch].size(), 1u) << c.what;
     }
+}
+
+// Played before the loader thread reaches it, a damaged sound fares as it
+// does when the loader finds it first: logged once, silent, the game going on.
+TEST(AudioManager, ASoundThatCannotBeLoadedWhenPlayedIsLoggedOnceAndStaysSilent)
+{
+    Audio a({"Sfx/Warp.wav", "Sfx/Lava.wav"});
+    std::stringstream log;
+    std::streambuf* saved = std::cerr.rdbuf(log.rdbuf());
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NO_THROW(a.audio.PlaySound(SoundWarp, 0.f, 0.f));
+        EXPECT_NO_THROW(a.audio.PlaySingleSound(SoundLava, 0.f, 0.f));
+    }
+    std::cerr.rdbuf(saved);
+    EXPECT_TRUE(a.audio.pools[SoundWarp].empty());
+    EXPECT_EQ(a.audio.singleSounds[1].getBuffer(), nullptr);
+    for (const char* path : {"Sfx/Warp.wav", "Sfx/Lava.wav"}) {
+        const std::string entry = std::string("Loading error at ") + path;
+        const std::size_t first = log.str().find(entry);
+        EXPECT_NE(first, std::string::npos) << log.str();
+        EXPECT_EQ(log.str().find(entry, first + 1), std::string::npos) << "logged twice: " << log.str();
+    }
+    const std::string loaderLog = LoadAllSounds(a.audio);
+    EXPECT_EQ(loaderLog.find("Sfx/Warp.wav"), std::string::npos) << "the loader tries it again: " << loaderLog;
+    a.audio.PlaySound(SoundSwitch, 0.f, 0.f);
+    EXPECT_EQ(a.audio.pools[SoundSwitch].size(), 1u);
+}
+
+// A log that throws as it is written (as a stream with exceptions set does
+// once its file fails) loses the entry, not the loader thread or the game.
+TEST(AudioManager, AFailureToLogADamagedSoundLeavesTheLoaderRunning)
+{
+    struct RefusingBuffer : std::streambuf {
+        int_type overflow(int_type) override { return traits_type::eof(); }
+    } refusing;
+    Audio a({"Sfx/Warp.wav", "Sfx/Jetpack.wav"});
+    std::streambuf* saved = std::cerr.rdbuf(&refusing);
+    std::cerr.exceptions(std::ios::badbit);
+    a.audio.StartLoading();
+    sf::Clock clock;
+    while (a.audio.GetLoadingProgress() < 1.f && clock.getElapsedTime() < sf::seconds(20))
+        sf::sleep(sf::milliseconds(5));
+    a.audio.CancelLoading();
+    EXPECT_NO_THROW(a.audio.PlaySingleSound(SoundJetpack, 0.f, 0.f));
+    std::cerr.exceptions(std::ios::goodbit);
+    std::cerr.clear();
+    std::cerr.rdbuf(saved);
+    EXPECT_EQ(a.audio.GetLoadingProgress(), 1.f);
+    a.audio.PlaySound(SoundWarp, 0.f, 0.f);
+    EXPECT_TRUE(a.audio.pools[SoundWarp].empty());
 }
 
 // A sound archive that can no longer be read once the game runs (its file

@@ -1,11 +1,13 @@
 // The 18 levels of the built level archive, loaded as the game loads them.
 
 #include "game/objects/Enemy.h"
+#include "game/objects/ItemKind.h"
 #include "game/objects/Scenery.h"
 #include "game/world/ItemProperty.h"
 #include "game/world/LevelCheck.h"
 #include "game/world/LevelLoader.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 
 #include "app/StateId.h"
@@ -118,7 +120,7 @@ TEST_F(BuiltLevelsTest, PlayingLevelsPassTheChecksAndStartOnAFloor)
             }
             for (std::int32_t x = 0; x < static_cast<std::int32_t>(map.Columns()); ++x)
                 for (std::int32_t y = 0; y < static_cast<std::int32_t>(map.Rows()); ++y)
-                    if (map.At(x, y).id == 6) {
+                    if (map.At(x, y).id == ActiveCheckpointId) {
                         EXPECT_TRUE(Solid(map.AtOrEmpty(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y + 1))))
                             << Name(w, l) << ": the active checkpoint needs a floor";
                     }
@@ -132,9 +134,10 @@ TEST_F(BuiltLevelsTest, PlayingLevelsPassTheChecksAndStartOnAFloor)
                 for (std::uint32_t y = 0; y < map.Rows(); ++y) {
                     const Tile& tile = map.AtOrEmpty(x, y);
                     std::string extra;
-                    if (tile.id == 1 && tile.GetItemProperty().item >= 3 && tile.GetItemProperty().item <= 5)
+                    if (tile.id == ItemBlockId && tile.GetItemProperty().item >= ItemRocket &&
+                        tile.GetItemProperty().item <= ItemMine)
                         extra = std::to_string(tile.GetItemProperty().item);
-                    if (tile.id == 4)
+                    if (tile.id == JetpackBlockId)
                         extra = "jetpack";
                     if (!extra.empty() && !firstExtra.count(extra))
                         firstExtra[extra] = Name(w, l);
@@ -149,11 +152,26 @@ TEST_F(BuiltLevelsTest, PlayingLevelsPassTheChecksAndStartOnAFloor)
         std::uint32_t id;
         const char* what;
     } mechanics[] = {
-        {1, "item block"},   {2, "titan suit"},     {3, "time distortion"}, {4, "jetpack"},
-        {5, "checkpoint"},   {8, "warp"},           {9, "switch"},          {11, "switched block"},
-        {12, "ghost block"}, {13, "trampoline"},    {14, "exploding block"}, {15, "timed spikes"},
-        {16, "spikes"},      {17, "left door"},     {18, "right door"},     {19, "thin platform"},
-        {20, "drop floor"},  {21, "coin"},          {22, "enemy barrier"},  {23, "sign"},
+        {ItemBlockId, "item block"},
+        {InvulnerabilityBlockId, "titan suit"},
+        {TimeDistortionBlockId, "time distortion"},
+        {JetpackBlockId, "jetpack"},
+        {InactiveCheckpointId, "checkpoint"},
+        {WarpId, "warp"},
+        {SwitchId, "switch"},
+        {SwitchedBlockOnId, "switched block"},
+        {SwitchedBlockOffId, "ghost block"},
+        {TrampolineId, "trampoline"},
+        {ExplodingBlockId, "exploding block"},
+        {TimedSpikesId, "timed spikes"},
+        {SpikesId, "spikes"},
+        {LeftwardsDoorId, "left door"},
+        {RightwardsDoorId, "right door"},
+        {OneWayDownId, "thin platform"},
+        {DropFloorId, "drop floor"},
+        {CoinId, "coin"},
+        {EnemyBarrierId, "enemy barrier"},
+        {SignId, "sign"},
     };
     for (const auto& m : mechanics)
         EXPECT_EQ(ids.count(m.id), 1u) << m.what;

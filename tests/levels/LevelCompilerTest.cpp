@@ -9,6 +9,7 @@
 #include "game/objects/Scenery.h"
 #include "game/world/LevelLoader.h"
 #include "game/world/TargetProperty.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 
 #include "app/ArchivePasswords.h"
@@ -92,7 +93,7 @@ TEST(LevelCompilerTest, CompiledLevelLoadsAsWritten)
     loader.Load(2, 3);
     EXPECT_EQ(world.tilemap.Columns(), 8u);
     EXPECT_EQ(world.tilemap.Rows(), 7u);
-    EXPECT_EQ(world.tilemap.At(2, 3).id, 6u);
+    EXPECT_EQ(world.tilemap.At(2, 3).id, ActiveCheckpointId);
     EXPECT_EQ(world.tilemap.At(3, 5).id, 100u);
     // The enemy stands on the bottom of its cell and wakes from the trigger.
     ASSERT_EQ(world.enemies.size(), 1u);

@@ -17,6 +17,7 @@
 #include "game/world/TextProperty.h"
 #include "game/world/TileAppearance.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "screens/OptionMenu.h"
 
 #include "content/BuiltArchive.h"
@@ -94,6 +95,21 @@ public:
         tile.id = id;
         const sf::IntRect cell = GetTileTextureRect(tile, false, false);
         return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
+    }
+
+    // Whether the tile's picture is opaque along the whole bottom row of its
+    // cell.
+    bool OpaqueAcrossBottom(std::uint32_t id) const
+    {
+        Tile tile;
+        tile.id = id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        const sf::Image& image = (GetTileFlags(id) & TileFlag::Special) ? special_ : normal_;
+        for (int x = 0; x < cell.width; ++x)
+            if (image.getPixel(static_cast<unsigned>(cell.left + x), static_cast<unsigned>(cell.top + cell.height - 1))
+                    .a < 128)
+                return false;
+        return true;
     }
 
 private:
@@ -198,6 +214,32 @@ std::string Cell(std::uint32_t column, std::uint32_t row)
 
 std::string Camera(const RunStep& step) { return "with the camera at " + Point(step.playView.x, step.playView.y); }
 
+sf::FloatRect CellBox(std::uint32_t column, std::uint32_t row)
+{
+    return {TileSize * static_cast<float>(column), TileSize * static_cast<float>(row), TileSize, TileSize};
+}
+
+// The first step of the run at which the box (on the play field) shows on
+// screen while the player plays; 0 when it never does.
+int FirstStepShowing(const RecordedRun& run, const sf::FloatRect& box)
+{
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase == PhasePlaying && Overlap(Moved(box, -step.playView), Screen))
+            return static_cast<int>(i + 1);
+    }
+    return 0;
+}
+
+// Where to look for the box along the run, for the messages.
+std::string FirstSeen(const RecordedRun& run, const sf::FloatRect& box)
+{
+    const int n = FirstStepShowing(run, box);
+    if (n == 0)
+        return "never on screen along the run";
+    return "first on screen at step " + std::to_string(n) + " " + Camera(run.Step(n));
+}
+
 class LevelPlacement : public ::testing::TestWithParam<Level> {
 protected:
     const RecordedRun& run = RecordedRun::Of(GetParam());
@@ -213,12 +255,14 @@ std::string TestName(const ::testing::TestParamInfo<Level>& param)
 std::string DeadlyName(std::uint32_t id)
 {
     switch (id) {
-    case 198:
+    case SwampId:
         return "the swamp";
-    case 212:
+    case LavaId:
         return "the lava";
-    case 226:
+    case ElectricFloorId:
         return "the electric floor";
+    case DeepLavaId:
+        return "the deep lava";
     default:
         return "the deadly";
     }
@@ -257,32 +301,36 @@ TEST_P(LevelPlacement, BackgroundNeverShowsOverDeadlyTiles)
     }
 }
 
-// The plates of the head-up display on screen for the player's stats: on
-// the left the score, the lives and the coins; on the right the hearts,
-// then one plate for each kind of ammunition held and one for a power-up.
+// What a plate of the head-up display shows, for the messages.
+std::string PlateName(std::size_t slot)
+{
+    switch (slot) {
+    case Hud::SlotTotal:
+        return "score";
+    case Hud::SlotLives:
+        return "lives";
+    case Hud::SlotCoins:
+        return "coins";
+    case Hud::SlotHeart:
+        return "hearts";
+    case Hud::SlotRockets:
+        return "rockets";
+    case Hud::SlotRockets + 1:
+        return "rolling bombs";
+    case Hud::SlotRockets + 2:
+        return "mines";
+    default:
+        return "power-up";
+    }
+}
+
+// The plates of the head-up display on screen for the player's stats, as
+// the display lays them out.
 std::vector<std::pair<std::string, sf::FloatRect>> HudPlates(const PlayerStats& stats)
 {
-    const sf::Vector2f plate(static_cast<float>(Hud::PanelRect.width), static_cast<float>(Hud::PanelRect.height));
-    const sf::Vector2f hearts(static_cast<float>(Hud::HeartsPanelRect.width),
-                              static_cast<float>(Hud::HeartsPanelRect.height));
     std::vector<std::pair<std::string, sf::FloatRect>> plates;
-    float y = 10;
-    for (const char* name : {"score", "lives", "coins"}) {
-        plates.emplace_back(name, sf::FloatRect({10, y}, plate));
-        y += 50;
-    }
-    const float heartsLeft = std::trunc(ViewWidth - hearts.x - 10);
-    plates.emplace_back("hearts", sf::FloatRect({heartsLeft, 10}, hearts));
-    const float rightLeft = heartsLeft + hearts.x - plate.x;
-    y = 60;
-    const char* const ammunition[3] = {"rockets", "rolling bombs", "mines"};
-    for (std::size_t k = 0; k < 3; ++k)
-        if (stats.ammunition[k] != 0) {
-            plates.emplace_back(ammunition[k], sf::FloatRect({rightLeft, y}, plate));
-            y += 50;
-        }
-    if (stats.powerUpMode >= 1 && stats.powerUpMode <= 3)
-        plates.emplace_back("power-up", sf::FloatRect({rightLeft, y}, plate));
+    for (const Hud::Plate& plate : Hud::Plates(stats, ViewWidth))
+        plates.emplace_back(PlateName(plate.slot), plate.box);
     return plates;
 }
 
@@ -321,10 +369,10 @@ std::vector<Marker> Markers(const Tilemap& map)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.AtOrEmpty(c, r).id;
-            const char* name = id == 23 ? "the sign"
-                               : id == 5 ? "the checkpoint"
-                               : id == 6 ? "the player's start"
-                               : id == 7 ? "the flag"
+            const char* name = id == SignId                 ? "the sign"
+                               : id == InactiveCheckpointId ? "the checkpoint"
+                               : id == ActiveCheckpointId   ? "the player's start"
+                               : id == LevelEndId           ? "the flag"
                                          : nullptr;
             if (name)
                 markers.push_back({std::string(name) + " at " + Cell(c, r), TileBox(id, c, r)});
@@ -389,15 +437,37 @@ TEST_P(LevelPlacement, BackgroundPropsNeverShowBehindThePlayField)
 bool HoldsAClimbable(const Tile& tile)
 {
     const std::uint32_t flags = GetTileFlags(tile.id);
-    return IsTileSolid(tile) || tile.id == 19 ||
+    return IsTileSolid(tile) || tile.id == OneWayDownId ||
            (flags & (TileFlag::WalkerSolid | TileFlag::RisingSlope | TileFlag::FallingSlope));
 }
 
+// The length of the run of tiles that hold a climbable through the cell,
+// along the row (dx 1) or up the column (dy -1; the climbable lies under
+// the cell).
+std::uint32_t HoldingRun(const Tilemap& map, std::uint32_t column, std::uint32_t row, int dx, int dy)
+{
+    auto holds = [&](std::int64_t c, std::int64_t r) {
+        return c >= 0 && r >= 0 && c < map.Columns() && r < map.Rows() &&
+               HoldsAClimbable(map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(r)));
+    };
+    std::uint32_t run = 1;
+    for (std::int64_t c = column + dx, r = static_cast<std::int64_t>(row) + dy; holds(c, r); c += dx, r += dy)
+        ++run;
+    if (dx != 0)
+        for (std::int64_t c = static_cast<std::int64_t>(column) - dx; holds(c, row); c -= dx)
+            ++run;
+    return run;
+}
+
 // Every column of climbable tiles hangs from the tile above its top, and
-// the picture of its top tile reaches up to the picture of that tile.
+// the picture of its top tile reaches up to the picture of that tile. That
+// tile is part of a ledge or a ceiling (a run of three or more holding
+// tiles along its row) or of a wall (three or more up its column): a lone
+// tile or a pair reads as a stub floating beside the ledge.
 TEST_P(LevelPlacement, ClimbablesHangFromALedge)
 {
     constexpr int Gap = 2;
+    constexpr std::uint32_t LeastRun = 3;
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const Tile& tile = map.AtOrEmpty(c, r);
@@ -416,12 +486,191 @@ TEST_P(LevelPlacement, ClimbablesHangFromALedge)
                 ADD_FAILURE() << column << " hangs from nothing: the tile above is " << above.id;
                 continue;
             }
+            const std::uint32_t along = HoldingRun(map, c, r - 1, 1, 0);
+            const std::uint32_t up = HoldingRun(map, c, r - 1, 0, -1);
+            if (along < LeastRun && up < LeastRun)
+                ADD_FAILURE() << column << " hangs from tile " << above.id << " at " << Cell(c, r - 1)
+                              << ", which is part of no ledge, wall or ceiling: " << along
+                              << (along == 1 ? " holding tile" : " holding tiles") << " along its row and " << up
+                              << " up its column, fewer than " << LeastRun << "; "
+                              << FirstSeen(run, CellBox(c, r - 1));
             const sf::IntRect ledge = Pictures::Get().OpaqueTile(above.id);
             const int gap =
                 static_cast<int>(TileSize) - (ledge.top + ledge.height) + Pictures::Get().OpaqueTile(tile.id).top;
             EXPECT_LE(gap, Gap) << column << " is drawn " << gap << " px below the picture of the tile above ("
                                 << above.id << ")";
         }
+}
+
+// A liquid: a deadly tile whose picture fills its cell down to the bottom
+// row from side to side, a body that would run out of an open side (the
+// swamp, the lava and the deep lava). The electric floor is translucent
+// sparks over whatever lies under it, not a body: it is no liquid.
+bool IsLiquid(std::uint32_t id)
+{
+    return (GetTileFlags(id) & TileFlag::Deadly) && Pictures::Get().OpaqueAcrossBottom(id);
+}
+
+// A tile that holds for good: solid, and not one that crumbles, drops,
+// blows up, opens or is emptied by a hit from below.
+bool StaysSolid(const Tile& tile)
+{
+    const std::uint32_t flags = GetTileFlags(tile.id);
+    return IsTileSolid(tile) && !(flags & (TileFlag::Fading | TileFlag::SolidAtFrame0)) &&
+           tile.id != ExplodingBlockId && tile.id != SwitchedBlockOnId && tile.id != ItemBlockId;
+}
+
+// Whether the cell beside a liquid (dx -1 left, +1 right) or under it (dy
+// +1) keeps it in: a liquid, a tile that stays solid, a slope whose high
+// side faces the liquid, or at a side the map's border; past the map's
+// edge the window ends, which holds too.
+bool HoldsLiquid(const Tilemap& map, std::uint32_t column, std::uint32_t row, int dx, int dy)
+{
+    const std::int64_t x = static_cast<std::int64_t>(column) + dx;
+    const std::int64_t y = static_cast<std::int64_t>(row) + dy;
+    if (x < 0 || y < 0 || x >= map.Columns() || y >= map.Rows())
+        return true;
+    const Tile& tile = map.AtOrEmpty(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+    const std::uint32_t flags = GetTileFlags(tile.id);
+    if (IsLiquid(tile.id) || StaysSolid(tile))
+        return true;
+    if (dy == 0 && map.InBorderRing(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)))
+        return true;
+    return (dx < 0 && (flags & TileFlag::RisingSlope)) || (dx > 0 && (flags & TileFlag::FallingSlope));
+}
+
+// Liquid lies in basins: every liquid tile has a liquid or a tile that
+// stays solid under it, and the same, the map's border or a slope rising
+// away from it at each side. Cells count from 0 at the map's top left, as
+// in the level source's map; cells in a row with the same fault are told
+// together.
+TEST_P(LevelPlacement, LiquidLiesInBasins)
+{
+    struct Side {
+        int dx;
+        int dy;
+        const char* what;
+    };
+    const Side sides[] = {{0, 1, "nothing under it"}, {-1, 0, "nothing on its left"}, {1, 0, "nothing on its right"}};
+    for (const Side& side : sides)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r)
+            for (std::uint32_t c = 0; c < map.Columns(); ++c) {
+                const std::uint32_t id = map.AtOrEmpty(c, r).id;
+                if (!IsLiquid(id) || HoldsLiquid(map, c, r, side.dx, side.dy))
+                    continue;
+                // The run of cells alike along the row.
+                std::uint32_t last = c;
+                while (last + 1 < map.Columns() && map.AtOrEmpty(last + 1, r).id == id &&
+                       !HoldsLiquid(map, last + 1, r, side.dx, side.dy))
+                    ++last;
+                // (Only cells under a row can run on: beside a run of
+                // liquid lies its first or its last cell.)
+                const auto nc = static_cast<std::uint32_t>(static_cast<int>(c) + side.dx);
+                const std::uint32_t nr = r + static_cast<std::uint32_t>(side.dy);
+                const bool many = last > c;
+                sf::FloatRect box = CellBox(c, r);
+                box.width = TileSize * static_cast<float>(last - c + 1);
+                ADD_FAILURE() << where << ": " << DeadlyName(id) << " (tile " << id << ") at " << Cell(c, r)
+                              << (many ? " to " + Cell(last, r) : std::string()) << " has " << side.what << ": "
+                              << Cell(nc, nr) << (many ? " to " + Cell(last, nr) + " are" : " is")
+                              << " neither a liquid nor a tile that stays solid (tile " << map.AtOrEmpty(nc, nr).id
+                              << " at " << Cell(nc, nr) << "); " << FirstSeen(run, box);
+                c = last;
+            }
+}
+
+// A floor that stays: a tile that stays solid, a grating, or a thin
+// platform.
+bool IsFloor(const Tile& tile)
+{
+    return StaysSolid(tile) || tile.id == OneWayDownId || (GetTileFlags(tile.id) & TileFlag::WalkerSolid);
+}
+
+// What a standing tile shows, for the messages.
+const char* StandingName(std::uint32_t id)
+{
+    switch (id) {
+    case SignId:
+        return "the sign";
+    case InactiveCheckpointId:
+        return "the checkpoint";
+    case ActiveCheckpointId:
+        return "the player's start";
+    case SwitchId:
+    case PressedSwitchId:
+        return "the switch";
+    case LevelEndId:
+        return "the flag";
+    default:
+        return nullptr;
+    }
+}
+
+// Whether a scenery kind stands: it does not swing (a swinging piece hangs
+// from its top), and its picture, over all its frames, reaches down to the
+// bottom of its frame, where it meets the ground.
+bool Stands(std::int32_t kind)
+{
+    const SceneryType& type = SceneryTypeTable::Get(kind);
+    if (type.mode == ScenerySwingX || type.mode == ScenerySwingY)
+        return false;
+    const sf::IntRect opaque = Pictures::Get().OpaqueScenery(kind);
+    return opaque.width > 0 && type.textureRect.height - (opaque.top + opaque.height) <= 2;
+}
+
+// How far a standing prop's foot may end above the top of the floor under
+// it, and how far it may sink into it (behind the floor's strip).
+constexpr float FootAbove = 3;
+constexpr float FootSink = 8;
+
+// Things stand on something: every sign, checkpoint, switch and flag has a
+// floor that stays under it, and every foreground prop that stands has one
+// under the middle of its foot, its foot ending at the floor's top (at most
+// 3 px above it or 8 px into it).
+TEST_P(LevelPlacement, ThingsStandOnAFloor)
+{
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const char* name = StandingName(id);
+            if (!name || IsFloor(map.AtOrEmpty(c, r + 1)))
+                continue;
+            ADD_FAILURE() << where << ": " << name << " (tile " << id << ") at " << Cell(c, r)
+                          << " stands on nothing: under it " << Cell(c, r + 1) << " holds tile "
+                          << map.AtOrEmpty(c, r + 1).id << ", not a floor that stays; "
+                          << FirstSeen(run, CellBox(c, r));
+        }
+    for (const Scenery& piece : run.foreground) {
+        if (!Stands(piece.kind))
+            continue;
+        const sf::FloatRect box = PieceBox(piece);
+        const float footX = box.left + box.width / 2;
+        const float footY = box.top + box.height;
+        const std::string what = where + ": " + Describe(piece, "foreground") + ", its foot at " +
+                                 Point(footX, footY) + ", ";
+        if (footX < 0 || footY + FootAbove < 0) {
+            ADD_FAILURE() << what << "stands off the map";
+            continue;
+        }
+        const auto column = static_cast<std::uint32_t>(footX / TileSize);
+        const auto row = static_cast<std::uint32_t>((footY + FootAbove) / TileSize);
+        const float sink = footY - TileSize * static_cast<float>(row);
+        if (IsFloor(map.AtOrEmpty(column, row))) {
+            EXPECT_LE(sink, FootSink) << what << "sinks " << sink << " px into the floor at " << Cell(column, row)
+                                      << "; " << FirstSeen(run, box);
+            continue;
+        }
+        std::uint32_t below = row;
+        while (below < map.Rows() && !IsFloor(map.AtOrEmpty(column, below)))
+            ++below;
+        ADD_FAILURE() << what << "stands on nothing: " << Cell(column, row) << " holds tile "
+                      << map.AtOrEmpty(column, row).id << ", not a floor that stays"
+                      << (below < map.Rows() ? ", and the first floor under the foot is at " + Cell(column, below) +
+                                                   ", " + std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) +
+                                                   " px lower"
+                                             : std::string(", and no floor lies under it"))
+                      << "; " << FirstSeen(run, box);
+    }
 }
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
@@ -444,7 +693,7 @@ TEST_P(LevelPlacement, SignsNameTheKeysTheyTeach)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const Tile& sign = map.AtOrEmpty(c, r);
-            if (sign.id != 23)
+            if (sign.id != SignId)
                 continue;
             const std::string written = sign.GetTextProperty().text;
             std::string text = written;

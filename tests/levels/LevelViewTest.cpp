@@ -15,6 +15,7 @@
 #include "game/objects/SceneryTypeTable.h"
 #include "game/world/TextProperty.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 
 #include "content/BuiltArchive.h"
@@ -80,11 +81,12 @@ bool IsTerrain(std::uint32_t id)
     const std::uint32_t flags = GetTileFlags(id);
     if (flags & (TileFlag::Wall | TileFlag::RisingSlope | TileFlag::FallingSlope | TileFlag::Fading | TileFlag::Deadly))
         return true;
-    return (id >= 1 && id <= 4) || (id >= 11 && id <= 14) || (id >= 17 && id <= 20);
+    return (id >= ItemBlockId && id <= JetpackBlockId) || (id >= SwitchedBlockOnId && id <= ExplodingBlockId) ||
+           (id >= LeftwardsDoorId && id <= DropFloorId);
 }
 
 // Tiles drawn at all (the enemy barrier and the border are hidden in play).
-bool IsDrawn(std::uint32_t id) { return id != 0 && id != 22 && id != 24; }
+bool IsDrawn(std::uint32_t id) { return id != EmptyTileId && id != EnemyBarrierId && id != BorderBlockId; }
 
 std::uint32_t IdAt(const Tilemap& map, float x, float y)
 {
@@ -301,7 +303,7 @@ TEST_P(LevelView, SignsFitTheirBox)
     for (std::uint32_t column = 0; column < map.Columns(); ++column)
         for (std::uint32_t row = 0; row < map.Rows(); ++row) {
             const Tile& sign = map.AtOrEmpty(column, row);
-            if (sign.id != 23)
+            if (sign.id != SignId)
                 continue;
             const std::string text = sign.GetTextProperty().text;
             const std::string where = Name(GetParam()) + ": the sign at (" + std::to_string(column) + ", " +

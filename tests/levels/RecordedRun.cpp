@@ -3,10 +3,13 @@
 #include "game/objects/Player.h"
 #include "game/render/GraphicsContext.h"
 #include "game/sim/Game.h"
+#include "game/world/TileIds.h"
 #include "levelrun/ReplayRun.h"
 #include "levelrun/ReplayServices.h"
 #include "support/TempDataDir.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -47,7 +50,7 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> CheckpointCells(const Tilem
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.AtOrEmpty(c, r).id;
-            if (id == 5 || id == 6)
+            if (id == InactiveCheckpointId || id == ActiveCheckpointId)
                 cells.emplace_back(c, r);
         }
     return cells;
@@ -107,6 +110,7 @@ void RecordedRun::Play()
         step.stats = player.stats;
         step.playView = services.PlayView();
         step.sceneryView = services.SceneryView();
+        Observe(*game, step, static_cast<int>(steps.size()) + 1);
         steps.push_back(step);
         const int n = static_cast<int>(steps.size());
         if (firstPlayStep == 0 && step.phase == PhasePlaying)
@@ -115,7 +119,7 @@ void RecordedRun::Play()
         const Tilemap& map = game->GetWorld().tilemap;
         for (std::size_t k = 0; k < checkpoints.size(); ++k) {
             const std::uint32_t id = map.AtOrEmpty(checkpoints[k].first, checkpoints[k].second).id;
-            if (id == 6 && active[k] != 6)
+            if (id == ActiveCheckpointId && active[k] != ActiveCheckpointId)
                 checkpointSteps.push_back(n);
             active[k] = id;
         }
@@ -125,6 +129,78 @@ void RecordedRun::Play()
         }
     }
     left = game->GetWorld();
+}
+
+namespace {
+
+// The gap between two boxes: how far apart they lie along the axis where
+// they are farther apart; 0 when they touch or overlap.
+float Gap(const sf::FloatRect& a, const sf::FloatRect& b)
+{
+    const float across = std::max({b.left - (a.left + a.width), a.left - (b.left + b.width), 0.f});
+    const float down = std::max({b.top - (a.top + a.height), a.top - (b.top + b.height), 0.f});
+    return std::max(across, down);
+}
+
+std::int32_t Cell(float pixels) { return static_cast<std::int32_t>(std::floor(pixels / TileSize)); }
+
+}  // namespace
+
+void RecordedRun::Observe(Game& game, RunStep& step, int n)
+{
+    const Player& player = *game.GetPlayer();
+    const World& world = game.GetWorld();
+    const Tilemap& map = world.tilemap;
+    step.state = player.state;
+    step.warpCounter = player.warpCounter;
+    for (const Lift& lift : world.lifts)
+        if (player.lift == &lift)
+            step.liftKind = lift.kind;
+
+    const sf::FloatRect& box = step.player;
+    for (std::int32_t c = Cell(box.left - NearReach); c <= Cell(box.left + box.width + NearReach); ++c)
+        for (std::int32_t r = Cell(box.top - NearReach); r <= Cell(box.top + box.height + NearReach); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(r)).id;
+            const float gap = Gap(box, sf::FloatRect(c * TileSize, r * TileSize, TileSize, TileSize));
+            if (id == 0 || gap > NearReach)
+                continue;
+            auto same = std::find_if(step.nearTiles.begin(), step.nearTiles.end(),
+                                     [id](const NearTile& near) { return near.id == id; });
+            if (same == step.nearTiles.end())
+                step.nearTiles.push_back({id, gap});
+            else
+                same->gap = std::min(same->gap, gap);
+        }
+    const sf::FloatRect view(step.playView, sf::Vector2f(ViewWidth, ViewHeight));
+    for (const Enemy& enemy : world.enemies) {
+        const sf::FloatRect enemyBox(enemy.x - enemy.width / 2, enemy.y - enemy.height / 2, enemy.width, enemy.height);
+        if (enemy.IsAlive() && view.intersects(enemyBox))
+            step.enemies.push_back({enemy.kind, Gap(box, enemyBox)});
+    }
+
+    const bool due = step.phase == PhaseLevelEnd || (step.phase == PhasePlaying && n % ViewSpacing == 0);
+    if (!due)
+        return;
+    ViewShot shot;
+    shot.step = n;
+    shot.column = Cell(view.left);
+    shot.row = Cell(view.top);
+    shot.columns = Cell(view.left + view.width - 1) - shot.column + 1;
+    shot.rows = Cell(view.top + view.height - 1) - shot.row + 1;
+    for (std::int32_t r = 0; r < shot.rows; ++r)
+        for (std::int32_t c = 0; c < shot.columns; ++c)
+            shot.ids.push_back(map.AtOrEmpty(static_cast<std::uint32_t>(shot.column + c),
+                                             static_cast<std::uint32_t>(shot.row + r))
+                                   .id);
+    for (const Lift& lift : world.lifts) {
+        const sf::Vector2f at = lift.GetPosition();
+        if (view.contains(at))
+            shot.lifts.push_back({lift.kind, at - step.playView});
+    }
+    for (const Enemy& enemy : world.enemies)
+        if (enemy.IsAlive() && view.contains(enemy.x, enemy.y))
+            shot.enemies.push_back({enemy.kind, sf::Vector2f(enemy.x, enemy.y) - step.playView});
+    views.push_back(std::move(shot));
 }
 
 }  // namespace levels

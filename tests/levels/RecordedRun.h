@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class Game;
+
 namespace levels {
 
 struct Level {
@@ -35,6 +37,19 @@ inline constexpr float ViewWidth = 1024;
 inline constexpr float ViewHeight = 768;
 inline constexpr float TileSize = 36;
 
+// What a step of a run meets near the player, for the run figures.
+struct NearTile {
+    std::uint32_t id;
+    // The gap between the player's box and the tile, in pixels along the
+    // axis where it is wider (0 when they touch or the player stands on it).
+    float gap;
+};
+struct NearEnemy {
+    std::int32_t kind;
+    // The gap between the player's box and the enemy's, as for a tile.
+    float gap;
+};
+
 // One step of a recorded run, as the game ended it.
 struct RunStep {
     GamePhase phase = PhaseLevelStart;
@@ -47,7 +62,53 @@ struct RunStep {
     // as the renderer follows the player.
     sf::Vector2f playView;
     sf::Vector2f sceneryView;
+
+    // What the step meets, for the run figures.
+    // The player's movement state (MoveState) after the step.
+    std::int32_t state = 0;
+    // The kind of the lift the player rides or is caught by; -1 for none.
+    std::int32_t liftKind = -1;
+    // Positive while the player warps.
+    std::int32_t warpCounter = 0;
+    // The tiles within NearReach of the player's box, each id once with its
+    // least gap.
+    std::vector<NearTile> nearTiles;
+    // The live enemies on screen (in the play field's view), with their gap
+    // from the player's box.
+    std::vector<NearEnemy> enemies;
 };
+
+// How far from the player's box RunStep::nearTiles looks, in pixels.
+inline constexpr float NearReach = 3 * TileSize;
+
+// What the window shows of the play field at a step: the tiles of every
+// cell in view, the lifts and the live enemies.
+struct ViewShot {
+    int step = 0;
+    // The cell at the view's top-left corner and the cells across and down
+    // that the view touches.
+    std::int32_t column = 0;
+    std::int32_t row = 0;
+    std::int32_t columns = 0;
+    std::int32_t rows = 0;
+    // The tile ids, row by row from the top.
+    std::vector<std::uint32_t> ids;
+    struct Thing {
+        std::int32_t kind;
+        // The centre, in pixels from the view's top-left corner.
+        sf::Vector2f at;
+    };
+    std::vector<Thing> lifts;
+    std::vector<Thing> enemies;
+
+    std::uint32_t At(std::int32_t x, std::int32_t y) const
+    {
+        return ids[static_cast<std::size_t>(y * columns + x)];
+    }
+};
+
+// The steps between two views of RecordedRun::views: a picture every 7.5 s.
+inline constexpr int ViewSpacing = 300;
 
 // A playing level's recorded run, played once on a new game headless, with
 // the level as it was loaded and the world as the run leaves it.
@@ -78,11 +139,16 @@ public:
     World left;
     // The level source's text.
     std::string source;
+    // The view at every step that is a multiple of ViewSpacing while the
+    // player plays, and at the level end (its last).
+    std::vector<ViewShot> views;
 
     const RunStep& Step(int n) const { return steps.at(static_cast<std::size_t>(n - 1)); }
 
 private:
     void Play();
+    // Fills the step's run-figure fields, and takes its view when it is due.
+    void Observe(Game& game, RunStep& step, int n);
 };
 
 }  // namespace levels

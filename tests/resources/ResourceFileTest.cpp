@@ -167,7 +167,7 @@ TEST(ResourceManager, SoundsLoadOnceAndAMissingOneFailsEachTime)
             resources.GetSound(SoundJump);
             ADD_FAILURE();
         } catch (const ResourceException& e) {
-            EXPECT_EQ(e.GetMessage(), "Loading error at Sfx/Jump.wav");
+            EXPECT_EQ(e.GetMessage(), "Loading error at Sfx/Jump.wav (Data/Resources3.vrk holds no entry of that name)");
             EXPECT_EQ(e.GetSecondText(), "Sound Effects");
         }
     }
@@ -175,7 +175,8 @@ TEST(ResourceManager, SoundsLoadOnceAndAMissingOneFailsEachTime)
         resources.GetSingleSound(SoundLava);
         ADD_FAILURE();
     } catch (const ResourceException& e) {
-        EXPECT_EQ(e.GetMessage(), "Loading error at Sfx/Lava.wav");
+        EXPECT_EQ(e.GetMessage(),
+                  "Loading error at Sfx/Lava.wav (its data in Data/Resources3.vrk do not load as a sound effect)");
     }
 }
 
@@ -199,7 +200,8 @@ TEST(ResourceManager, ASoundWhoseHeaderClaimsMoreThanItsEntryHoldsIsDamaged)
             resources.GetSound(id);
             ADD_FAILURE() << path;
         } catch (const ResourceException& e) {
-            EXPECT_EQ(e.GetMessage(), "Loading error at " + path);
+            EXPECT_EQ(e.GetMessage(),
+                      "Loading error at " + path + " (its data in Data/Resources3.vrk do not load as a sound effect)");
             EXPECT_EQ(e.GetSecondText(), "Sound Effects");
         }
     }

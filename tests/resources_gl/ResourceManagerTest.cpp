@@ -86,7 +86,7 @@ TEST(ResourceManagerGl, MissingTexturesFailWithTheirKindAndShadersAreChecked)
         resources.GetTexture(TextureMenu);
         ADD_FAILURE();
     } catch (const ResourceException& e) {
-        EXPECT_EQ(e.GetMessage(), "Loading error at Gfx/Menu.png");
+        EXPECT_EQ(e.GetMessage(), "Loading error at Gfx/Menu.png (Data/Resources2.vrk holds no entry of that name)");
         EXPECT_EQ(e.GetSecondText(), "Texture");
     }
     if (!sf::Shader::isAvailable())
@@ -114,7 +114,8 @@ TEST(ResourceManagerGl, AShaderThatDoesNotCompileSwitchesShadersOff)
     bool available = resources.CheckShaders();
     std::cerr.rdbuf(saved);
     EXPECT_FALSE(available);
-    EXPECT_NE(log.str().find("\nShaders not supported.\nLoading error at Shader/HorizontalBlur.frag\n"),
+    EXPECT_NE(log.str().find("\nShaders not supported.\nLoading error at Shader/HorizontalBlur.frag (its data in "
+                            "Data/Resources2.vrk do not load as a shader)\n"),
               std::string::npos)
         << log.str();
 }

@@ -11,6 +11,7 @@
 #include "game/world/Tile.h"
 #include "game/world/TileFlags.h"
 #include "game/world/TileIds.h"
+#include "game/world/Tilemap.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,11 +118,7 @@ private:
     }
     SourcePlace MapPlace() const { return SourcePlace{source_.file, source_.mapPlace.line}; }
 
-    bool InBorder(const Cell& cell) const
-    {
-        return cell.x < BorderWidth || cell.y < BorderWidth || cell.x >= width_ - BorderWidth ||
-               cell.y >= height_ - BorderWidth;
-    }
+    bool InBorder(const Cell& cell) const { return Tilemap::InBorderRing(cell.x, cell.y, width_, height_); }
 
     void CheckSize()
     {
@@ -148,19 +145,20 @@ private:
             if (entry.floorId >= 0 && !(flags & SurfaceFlags))
                 Fail(entry.place, "a floor needs a wall, slope or fading tile, not tile " + std::to_string(id));
             if (entry.hasItem && id != ItemBlockId)
-                Fail(entry.place, "only an item block (tile 1) holds an item");
+                Fail(entry.place, "only an item block (tile " + std::to_string(ItemBlockId) + ") holds an item");
             if (entry.hasItem && !IsValidItemKind(entry.item))
                 Fail(entry.place, "unknown item kind " + std::to_string(entry.item));
             if (entry.hasText && id != SignId)
-                Fail(entry.place, "only a sign (tile 23) has a text");
+                Fail(entry.place, "only a sign (tile " + std::to_string(SignId) + ") has a text");
             if (entry.hasText && entry.text.find_first_of(";{}\"") != std::string::npos)
                 Fail(entry.place, "a sign text cannot hold ';', '{', '}' or '\"'");
             if (!entry.target.empty() && id != WarpId)
-                Fail(entry.place, "only a warp (tile 8) has a \"target\"");
+                Fail(entry.place, "only a warp (tile " + std::to_string(WarpId) + ") has a \"target\"");
             if (id == WarpId && entry.target.empty())
                 Fail(entry.place, "a warp needs a target: target <name>");
             if (!entry.targets.empty() && id != SwitchId && id != PressedSwitchId)
-                Fail(entry.place, "only a switch (tile 9 or 10) has \"targets\"");
+                Fail(entry.place, "only a switch (tile " + std::to_string(SwitchId) + " or " + std::to_string(PressedSwitchId) +
+                                          ") has \"targets\"");
             for (const EnemySpec& enemy : entry.enemies)
                 if (!EnemyTypeTable::Contains(enemy.kind))
                     Fail(entry.place, "unknown enemy kind " + std::to_string(enemy.kind));
@@ -384,7 +382,7 @@ private:
                 WarnAt(cell, "a border block inside the border becomes an empty tile");
             if (id == ActiveCheckpointId) {
                 if (checkpoint)
-                    FailAt(cell, "a second active checkpoint (tile 6); the first is on line " +
+                    FailAt(cell, "a second active checkpoint (tile " + std::to_string(ActiveCheckpointId) + "); the first is on line " +
                                      std::to_string(checkpoint->line) + " (No unique active checkpoint found.)");
                 checkpoint = &cell;
                 if (!IsSolidTile(CellAt(cell.x, cell.y + 1).entry->tileId))
@@ -398,9 +396,11 @@ private:
                 WarnAt(cell, "tile " + std::to_string(id) + " is reached standing on a floor, but none is under it");
         }
         if (!checkpoint)
-            Fail(MapPlace(), "the level has no active checkpoint (tile 6) inside its border (No unique active checkpoint found.)");
+            Fail(MapPlace(), "the level has no active checkpoint (tile " + std::to_string(ActiveCheckpointId) +
+                                 ") inside its border (No unique active checkpoint found.)");
         if (!levelEnd)
-            Fail(MapPlace(), "the level has no level-end flag (tile 7) inside its border (No level-end flag found.)");
+            Fail(MapPlace(), "the level has no level-end flag (tile " + std::to_string(LevelEndId) +
+                                 ") inside its border (No level-end flag found.)");
         for (const Cell& cell : cells_)
             for (const LiftSpec& lift : cell.entry->lifts)
                 if (lift.kind != TriggeredDropLift && lift.waypoints.empty())

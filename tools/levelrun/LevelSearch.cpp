@@ -5,6 +5,7 @@
 #include "game/objects/Player.h"
 #include "game/sim/Game.h"
 #include "game/world/TileFlags.h"
+#include "game/world/TileIds.h"
 #include "game/world/World.h"
 #include "kest/RandomEngine.h"
 #include "levelrun/ReplayRun.h"
@@ -14,7 +15,6 @@
 #include <boost/rational.hpp>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <iostream>
 #include <memory>
@@ -49,7 +49,10 @@ constexpr HeldKeys HoldDown = Bit(KeyActionDown);
 constexpr HeldKeys HoldJump = Bit(KeyActionJump);
 constexpr HeldKeys HoldJetpack = Bit(KeyActionJetpack);
 
-constexpr double TimeLimitSeconds = 120;
+// The search gives up after this many expanded states: a bound that does not
+// hang on the machine's speed or load, so that every machine (and every
+// build, the sanitizers' too) finds the same run or none.
+constexpr long ExpansionLimit = 20000;
 constexpr float TileSize = 36;
 constexpr float LiftNear = 10 * TileSize;
 constexpr float EnemyNear = 6 * TileSize;
@@ -145,7 +148,7 @@ std::uint64_t WayTiles(const Tilemap& map)
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
-            if (id >= 1 && id <= 14)
+            if (id >= ItemBlockId && id <= ExplodingBlockId)
                 Mix(hash, static_cast<std::int64_t>(id) << 32 | (c << 16 | r));
         }
     return hash;
@@ -342,7 +345,7 @@ double Search::Score(const Node& node, std::uint64_t tiles)
     int best = WayMap::Unreachable;
     int pressed = 0;
     for (const sf::Vector2i& cell : switches_)
-        if (world.tilemap.At(cell.x, cell.y).id == 9)
+        if (world.tilemap.At(cell.x, cell.y).id == SwitchId)
             best = std::min(best, Moves(world, tiles, cell - sf::Vector2i(0, 1), flying, player));
         else
             ++pressed;
@@ -382,15 +385,15 @@ SearchResult Search::Run()
     root.random = kest::RandomEngine::global();
     startLives_ = root.game->GetPlayer()->stats.lives;
     const Tilemap& map = root.game->GetWorld().tilemap;
-    if (!FindTile(map, 7, flag_)) {
+    if (!FindTile(map, LevelEndId, flag_)) {
         std::cerr << "The level has no level-end flag.\n";
         return result;
     }
-    levelHasJetpack_ = FindTile(map, 4, jetpackBlock_);
+    levelHasJetpack_ = FindTile(map, JetpackBlockId, jetpackBlock_);
     for (std::uint32_t c = 0; c < map.Columns(); ++c)
         for (std::uint32_t r = 0; r < map.Rows(); ++r) {
             const std::uint32_t id = map.At(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)).id;
-            if (id == 9 || id == 10)
+            if (id == SwitchId || id == PressedSwitchId)
                 switches_.emplace_back(static_cast<int>(c), static_cast<int>(r));
         }
     for (const Lift& lift : root.game->GetWorld().lifts) {
@@ -409,7 +412,6 @@ SearchResult Search::Run()
     std::priority_queue<Candidate> open;
     std::unordered_set<std::uint64_t> seen;
     seen.insert(Key(nodes_[0], WayTiles(nodes_[0].game->GetWorld().tilemap)));
-    const auto start = std::chrono::steady_clock::now();
     int current = 0;
     for (;;) {
         for (int m = 0; m < static_cast<int>(macros_.size()); ++m) {
@@ -436,8 +438,7 @@ SearchResult Search::Run()
         }
         if (nodes_[static_cast<std::size_t>(current)].pending == 0)
             nodes_[static_cast<std::size_t>(current)].game.reset();
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-        if (open.empty() || spent.count() > TimeLimitSeconds)
+        if (open.empty() || result.expanded >= ExpansionLimit)
             return result;
         const Candidate best = open.top();
         open.pop();

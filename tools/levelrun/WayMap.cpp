@@ -3,6 +3,7 @@
 #include "game/world/TargetProperty.h"
 #include "game/world/TileFlags.h"
 #include "game/world/World.h"
+#include "game/world/TileIds.h"
 
 #include <boost/rational.hpp>
 
@@ -84,7 +85,7 @@ WayMap::WayMap(const World& world, int goalColumn, int goalRow, bool flying)
                                          below->pass == PassPlatform || below->pass == PassSolidFromBelow);
             if (cell.standable || onTop) {
                 cell.height = 0;
-                cell.reach = below && map.At(c, r + 1).id == 13 ? TrampolineReach : JumpReach;
+                cell.reach = below && map.At(c, r + 1).id == TrampolineId ? TrampolineReach : JumpReach;
             } else if (below && !below->blocked && below->height != Unreachable) {
                 cell.height = below->height + 1;
                 cell.reach = below->reach;
@@ -95,7 +96,7 @@ WayMap::WayMap(const World& world, int goalColumn, int goalRow, bool flying)
     for (int c = 0; c < columns_; ++c)
         for (int r = 0; r < rows_; ++r) {
             const Tile& tile = map.At(c, r);
-            if (tile.id == 8 && !tile.GetTargetProperty().targets.empty()) {
+            if (tile.id == WarpId && !tile.GetTargetProperty().targets.empty()) {
                 const TilePos target = *tile.GetTargetProperty().targets.begin();
                 if (inside(target.x, target.y))
                     warpsTo[at(target.x, target.y)].push_back(at(c, r));

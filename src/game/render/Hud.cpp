@@ -8,6 +8,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -67,38 +68,86 @@ int Hud::PowerUpSeconds(std::uint32_t countdown)
     return static_cast<int>(static_cast<std::uint64_t>(countdown) * FrameMilliseconds / 1000) + 1;
 }
 
-void Hud::Draw(const PlayerStats& stats)
+namespace {
+
+// The plates keep this far from the window's edges, and stand this far
+// apart one under the other.
+constexpr float Margin = 10;
+constexpr float Spacing = 50;
+
+float HeartsPanelLeft(float windowWidth)
 {
-    const sf::View& view = window->window.getView();
-    const sf::Vector2f topLeft = view.getCenter() - view.getSize() / 2.f;
+    return std::trunc(windowWidth - static_cast<float>(Hud::HeartsPanelRect.width) - Margin);
+}
 
-    panel.setScale(std::fabs(panel.getScale().x), panel.getScale().y);
-    panel.setPosition(topLeft.x + 10, topLeft.y - 40);
+}  // namespace
 
-    DrawCounter(SlotTotal, stats.totalCoins, true);
-    DrawCounter(SlotLives, stats.lives, true);
-    DrawCounter(SlotCoins, stats.coins, true);
+std::vector<Hud::Plate> Hud::Plates(const PlayerStats& stats, float windowWidth)
+{
+    const sf::Vector2f panelSize(static_cast<float>(PanelRect.width), static_cast<float>(PanelRect.height));
+    std::vector<Plate> plates;
+    auto counter = [&](std::size_t slot, std::uint32_t value, bool left, sf::Vector2f anchor) {
+        const sf::Vector2f corner = left ? anchor : anchor - sf::Vector2f(panelSize.x, 0);
+        plates.push_back({slot, value, left, anchor, sf::FloatRect(corner, panelSize)});
+    };
 
-    DrawHearts(stats.hearts);
+    sf::Vector2f at(Margin, Margin);
+    for (const auto& [slot, value] : {std::pair<std::size_t, std::uint32_t>{SlotTotal, stats.totalCoins},
+                                      {SlotLives, stats.lives},
+                                      {SlotCoins, stats.coins}}) {
+        counter(slot, value, true, at);
+        at.y += Spacing;
+    }
 
+    const sf::Vector2f hearts(HeartsPanelLeft(windowWidth), Margin);
+    plates.push_back({SlotHeart, stats.hearts, false, hearts,
+                      sf::FloatRect(hearts, sf::Vector2f(static_cast<float>(HeartsPanelRect.width),
+                                                         static_cast<float>(HeartsPanelRect.height)))});
+
+    // The right counters line up under the hearts panel, mirrored from its
+    // right edge.
+    at = sf::Vector2f(hearts.x + panelSize.x, hearts.y + Spacing);
     for (std::size_t i = 0; i < stats.ammunition.size(); ++i)
-        if (stats.ammunition[i] != 0)
-            DrawCounter(SlotRockets + i, stats.ammunition[i], false);
-
+        if (stats.ammunition[i] != 0) {
+            counter(SlotRockets + i, stats.ammunition[i], false, at);
+            at.y += Spacing;
+        }
     const std::uint32_t mode = stats.powerUpMode;
     if (mode >= 1 && mode <= 3)
-        DrawCounter(SlotPowerUp + mode, static_cast<std::uint32_t>(PowerUpSeconds(stats.powerUpCountdown)), false);
+        counter(SlotPowerUp + mode, static_cast<std::uint32_t>(PowerUpSeconds(stats.powerUpCountdown)), false, at);
+    return plates;
+}
+
+sf::Vector2f Hud::ViewTopLeft() const
+{
+    const sf::View& view = window->window.getView();
+    return view.getCenter() - view.getSize() / 2.f;
+}
+
+void Hud::Draw(const PlayerStats& stats)
+{
+    const sf::Vector2f topLeft = ViewTopLeft();
+    for (const Plate& plate : Plates(stats, static_cast<float>(window->window.getSize().x))) {
+        if (plate.slot == SlotHeart)
+            DrawHeartsAt(static_cast<std::uint16_t>(plate.value), topLeft + plate.anchor);
+        else
+            DrawCounterAt(plate.slot, plate.value, plate.left, topLeft + plate.anchor);
+    }
 }
 
 void Hud::DrawCounter(std::size_t slot, std::uint32_t value, bool left)
+{
+    DrawCounterAt(slot, value, left, panel.getPosition() + sf::Vector2f(0, Spacing));
+}
+
+void Hud::DrawCounterAt(std::size_t slot, std::uint32_t value, bool left, sf::Vector2f at)
 {
     // Slot 9 is the hearts panel's icon and has no number.
     if (slot >= SlotCount || texts[slot] == nullptr)
         return;
     const float scaleX = std::fabs(panel.getScale().x);
     panel.setScale(left ? scaleX : -scaleX, panel.getScale().y);
-    panel.move(0, 50);
-    const sf::Vector2f at = panel.getPosition();
+    panel.setPosition(at);
 
     sf::Sprite& icon = icons[slot];
     icon.setPosition(at + (left ? sf::Vector2f(3, 3) : sf::Vector2f(-35, 3)));
@@ -115,14 +164,14 @@ void Hud::DrawCounter(std::size_t slot, std::uint32_t value, bool left)
 
 void Hud::DrawHearts(std::uint16_t hearts)
 {
-    const sf::View& view = window->window.getView();
-    const sf::Vector2f topLeft = view.getCenter() - view.getSize() / 2.f;
-    const float windowWidth = static_cast<float>(window->window.getSize().x);
-    const float width = heartsPanel.getGlobalBounds().width;
+    const sf::Vector2f topLeft = ViewTopLeft();
+    DrawHeartsAt(hearts, topLeft + sf::Vector2f(HeartsPanelLeft(static_cast<float>(window->window.getSize().x)), Margin));
+}
 
-    heartsPanel.setPosition(std::trunc(windowWidth - width - 10) + topLeft.x, topLeft.y + 10);
+void Hud::DrawHeartsAt(std::uint16_t hearts, sf::Vector2f at)
+{
+    heartsPanel.setPosition(at);
     window->window.draw(heartsPanel);
-    const sf::Vector2f at = heartsPanel.getPosition();
 
     icons[SlotHeart].setPosition(at + sf::Vector2f(71, 3));
     window->window.draw(icons[SlotHeart]);
@@ -132,5 +181,6 @@ void Hud::DrawHearts(std::uint16_t hearts)
         window->window.draw(heart);
     }
 
+    // The cursor for the right counters, which are mirrored.
     panel.setPosition(at.x + panel.getGlobalBounds().width, at.y);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class GameWindow;
 struct PlayerStats;
@@ -38,6 +39,28 @@ public:
     static const sf::IntRect HeartsPanelRect;
     static const sf::IntRect HeartRect;
 
+    // One plate of the display as it lies on the screen, relative to the
+    // top-left corner of the view: a counter, or the hearts panel (slot
+    // SlotHeart, its value the hearts).
+    struct Plate {
+        std::size_t slot;
+        std::uint32_t value;
+        // A left counter extends rightwards from its anchor; a right counter
+        // is mirrored and extends leftwards from it.
+        bool left;
+        // Where the panel sprite is put for it.
+        sf::Vector2f anchor;
+        // What the plate covers.
+        sf::FloatRect box;
+    };
+
+    // The plates drawn for the stats in a window of the given width in
+    // pixels, in the order they are drawn: on the left the score, the
+    // lives and the coins, one under the other; on the right the hearts
+    // panel, then one counter for each kind of ammunition held and one for
+    // a power-up, with no gap for a count of 0.
+    static std::vector<Plate> Plates(const PlayerStats& stats, float windowWidth);
+
     Hud(GameWindow& gameWindow, const sf::Texture& menuTexture, const sf::Font& gameFont);
     ~Hud();
     Hud(const Hud&) = delete;
@@ -63,4 +86,11 @@ public:
     sf::Sprite panel;
     sf::Sprite heartsPanel;
     sf::Sprite heart;
+
+private:
+    // A counter with its panel at `at`, in the current view.
+    void DrawCounterAt(std::size_t slot, std::uint32_t value, bool left, sf::Vector2f at);
+    // The hearts panel at `at`, in the current view.
+    void DrawHeartsAt(std::uint16_t hearts, sf::Vector2f at);
+    sf::Vector2f ViewTopLeft() const;
 };

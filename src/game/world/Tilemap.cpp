@@ -98,8 +98,11 @@ void Tilemap::InitBorder()
 
 bool Tilemap::InBorderRing(std::int32_t x, std::int32_t y) const
 {
-    const std::int32_t columns = static_cast<std::int32_t>(Columns());
-    const std::int32_t rows = static_cast<std::int32_t>(Rows());
+    return InBorderRing(x, y, static_cast<std::int32_t>(Columns()), static_cast<std::int32_t>(Rows()));
+}
+
+bool Tilemap::InBorderRing(std::int32_t x, std::int32_t y, std::int32_t columns, std::int32_t rows)
+{
     return x < BorderWidth || x >= columns - BorderWidth || y < BorderWidth || y >= rows - BorderWidth;
 }
 

@@ -59,6 +59,9 @@ public:
     // Whether (x, y) lies in the ring of the outer two tiles that becomes
     // the border.
     bool InBorderRing(std::int32_t x, std::int32_t y) const;
+    // The same for a map of columns x rows tiles: the one rule that the
+    // border pass and the level compiler share.
+    static bool InBorderRing(std::int32_t x, std::int32_t y, std::int32_t columns, std::int32_t rows);
 
     // The enemies that the tile at (x, y) wakes; empty when there are none.
     const EnemySet& GetLinkedEnemies(std::int32_t x, std::int32_t y) const;
