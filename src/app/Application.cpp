@@ -389,6 +389,18 @@ void Application::TellSaveFailures()
         ShowErrorScreen(text, true);
 }
 
+std::vector<std::string> Application::UntoldSaveFailures() const
+{
+    std::vector<std::string> lines;
+    if (profiles)
+        lines = profiles->saveFailures.Untold();
+    if (window) {
+        const std::vector<std::string> config = window->saveFailures.Untold();
+        lines.insert(lines.end(), config.begin(), config.end());
+    }
+    return lines;
+}
+
 void Application::EndOnError(const std::string& reason)
 {
     Log("The game ends on the error: " + reason);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 class AudioManager;
 class Game;
@@ -48,6 +49,9 @@ public:
     void HandleError(const VrenkException& e, bool duringStartup);
     // Stops music, window and the sound loader thread.
     void Quit();
+    // The saves that failed and were never told to the player (the game
+    // ended first), one line each naming the file and the reason.
+    std::vector<std::string> UntoldSaveFailures() const;
 
     GameWindow* Window() const override { return window.get(); }
     ResourceManager* Resources() const override { return resources.get(); }
@@ -98,7 +102,8 @@ private:
     void ShowErrorScreen(const std::string& message, bool recoverable);
     // Tells the player of saves that failed, on the error screen, unless one
     // is up already or a game is in progress (playing, paused, or at its
-    // victory): then they wait until it is left.
+    // victory): then they wait until it is left. What the game ends
+    // before it could tell goes to the terminal (UntoldSaveFailures).
     void TellSaveFailures();
     // Ends the game on an error that no screen can show.
     void EndOnError(const std::string& reason);

@@ -1,40 +1,101 @@
 #include "app/FileReplacement.h"
 
-#include <boost/filesystem.hpp>
+#include "t4/io/io_exception.h"
 
+#include <cerrno>
 #include <stdexcept>
+#include <system_error>
 
-namespace fs = boost::filesystem;
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 // A save is written here first and then renamed over the file.
 const std::string TemporarySuffix = ".tmp";
 
-void RemoveQuietly(const std::string& fileName)
+// What failed, on which file, and why as the system put it.
+std::string SystemFailure(const std::string& what, const std::string& fileName, int number)
 {
-    boost::system::error_code ignored;
-    fs::remove(fileName, ignored);
+    return t4::make_prefix(t4::direction_output) + "Can't " + what + " file \"" + fileName + "\" (" +
+           std::system_category().message(number) + ")";
+}
+
+bool WriteAll(int file, const std::string& text)
+{
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Creates the temporary file anew, never through what stands at its name:
+// a file left by a save cut short, or a link to somewhere else, is removed
+// first (a link itself, not what it points to). A folder stays, and the
+// save fails. -1 with errno set when no file could be created.
+int CreateAnew(const std::string& temporary)
+{
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int file = ::open(temporary.c_str(), flags, 0666);
+    if (file < 0 && errno == EEXIST) {
+        if (::unlink(temporary.c_str()) != 0)
+            return -1;
+        file = ::open(temporary.c_str(), flags, 0666);
+    }
+    return file;
 }
 
 }  // namespace
 
-bool ReplaceFileWhole(const std::string& fileName, const std::function<void(const std::string& temporary)>& write,
-                      std::string& error)
+bool ReplaceFileWhole(const std::string& fileName, const std::function<std::string()>& text, std::string& error)
 {
-    const std::string temporary = fileName + TemporarySuffix;
+    std::string content;
     try {
-        write(temporary);
+        content = text();
     } catch (const std::runtime_error& e) {
         error = e.what();
-        RemoveQuietly(temporary);
         return false;
     }
-    boost::system::error_code ec;
-    fs::rename(temporary, fileName, ec);
-    if (ec) {
-        error = "(Output) Can't replace file \"" + fileName + "\" (" + ec.message() + ")";
-        RemoveQuietly(temporary);
+
+    const std::string temporary = fileName + TemporarySuffix;
+    const int file = CreateAnew(temporary);
+    if (file < 0) {
+        error = SystemFailure("open", temporary, errno);
+        return false;
+    }
+    // The first step that fails is the one told; the temporary file then
+    // goes.
+    const char* failed = nullptr;
+    int number = 0;
+    if (!WriteAll(file, content))
+        failed = "write";
+    else if (::fsync(file) != 0)
+        failed = "flush";
+    if (failed)
+        number = errno;
+    if (::close(file) != 0 && !failed) {
+        failed = "close";
+        number = errno;
+    }
+    if (failed) {
+        error = SystemFailure(failed, temporary, number);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), fileName.c_str()) != 0) {
+        error = SystemFailure("replace", fileName, errno);
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;

@@ -7,8 +7,8 @@
 #include "kest/StringConversionException.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
-#include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -49,7 +49,8 @@ GameWindow::GameWindow()
       frameModeChoices{FrameModeVSync, FrameModeFree, FrameModeLimit},
       keyBindings(KeyActionCount),
       selected(OptionSlotCount, 0),
-      applied(OptionSlotCount, 0)
+      applied(OptionSlotCount, 0),
+      unsaved_(ConfigFileName)
 {
     selected[OptionEditedBinding] = KeyActionNone;
     LoadConfig();
@@ -140,16 +141,15 @@ void GameWindow::SelectOptions(bool fullscreen, std::uint32_t frameMode, bool an
 
 void GameWindow::LoadConfig()
 {
-    // The file is older than the options: those of the failed save stay, and
-    // they are written once more. The binding being edited is left alone.
-    if (unsaved_) {
+    // The binding being edited is left alone.
+    const auto giveBack = [this](const SavedOptions& held) {
         const std::uint32_t edited = selected[OptionEditedBinding];
-        selected = unsaved_->selected;
+        selected = held.selected;
         selected[OptionEditedBinding] = edited;
-        keyBindings = unsaved_->keyBindings;
-        SaveConfig();
+        keyBindings = held.keyBindings;
+    };
+    if (unsaved_.Reload(giveBack, [this] { SaveConfig(); }))
         return;
-    }
     bool fullscreen, antialiasing;
     std::uint32_t frameMode, musicVolume, soundVolume;
     std::vector<KeyBinding> bindings;
@@ -182,28 +182,24 @@ void GameWindow::LoadConfig()
 bool GameWindow::WriteConfig(std::string& error) const
 {
     // The whole file or nothing: a crash half-way never resets every option.
-    return ReplaceFileWhole(ConfigFileName, [this](const std::string& temporary) {
+    return ReplaceFileWhole(ConfigFileName, [this] {
         t4::token_container line;
         line << IsFullscreen() << GetFrameMode() << IsAntialiased() << GetMusicVolume() << GetSoundVolume();
         for (const KeyBinding& binding : keyBindings)
             line << kest::toString(binding.key);
-        t4::filewriter writer(MakeDataFileFormatter());
-        writer.open(temporary, ConfigFileTitle);
+        t4::memorywriter writer(MakeDataFileFormatter());
+        writer.open(ConfigFileTitle);
         writer.write_subtitle("Options");
         writer.write_data(line);
         writer.check_error();
+        return writer.str();
     }, error);
 }
 
 bool GameWindow::StoreConfig(std::string& error)
 {
-    if (WriteConfig(error)) {
-        unsaved_.reset();
-        return true;
-    }
-    unsaved_ = SavedOptions{selected, keyBindings};
-    saveFailures.Report(ConfigFileName, error);
-    return false;
+    return unsaved_.Save(SavedOptions{selected, keyBindings},
+                         [this](std::string& writeError) { return WriteConfig(writeError); }, saveFailures, error);
 }
 
 void GameWindow::SaveConfig()

@@ -3,11 +3,11 @@
 #include "app/KeyBinding.h"
 #include "app/OptionSlot.h"
 #include "app/SaveFailureNotice.h"
+#include "app/UnsavedChanges.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +91,7 @@ private:
     bool StoreConfig(std::string& error);
 
     // What the last save held when it failed: the file is older than that.
-    std::optional<SavedOptions> unsaved_;
+    UnsavedChanges<SavedOptions> unsaved_;
 
     bool cursorVisible_ = true;
 };

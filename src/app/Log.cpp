@@ -12,6 +12,10 @@
 
 LogFile::LogFile(const std::string& path) : std::ostream(nullptr), buffer_(&file_)
 {
+    // Unbuffered: each entry goes to the file in one write, which either
+    // takes it or fails, and a failed one leaves nothing behind to write
+    // again later.
+    file_.pubsetbuf(nullptr, 0);
     if (file_.open(path, std::ios::out | std::ios::trunc))
         rdbuf(&buffer_);
     else

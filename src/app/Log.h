@@ -25,6 +25,8 @@ private:
 
 // Writes one entry: an empty line, the time stamp, a new line, the message and
 // a new line, flushed at once. Never throws; a failed stream drops the entry.
+// An entry that the file does not take (a full disk) is lost, and the first
+// entry it takes again is preceded by one saying how many were lost.
 void Log(const std::string& message);
 
 // The local time as day.month.year hour:minute:second, every field but the

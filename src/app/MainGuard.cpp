@@ -14,11 +14,16 @@ int Failed(const std::string& reason)
 
 }  // namespace
 
-int RunGuarded(const std::function<std::string()>& body)
+int RunGuarded(const std::function<RunEnd()>& body)
 {
     try {
-        const std::string failure = body();
-        return failure.empty() ? 0 : Failed(failure);
+        const RunEnd end = body();
+        // The player learns here what the game could not show.
+        for (const std::string& line : end.untoldSaves)
+            WriteToTerminal(line);
+        if (!end.failure.empty())
+            return Failed(end.failure);
+        return end.untoldSaves.empty() ? 0 : 1;
     } catch (const std::exception& e) {
         LogFromMain("EXCEPTION: " + std::string(e.what()));
         return Failed(e.what());

@@ -4,8 +4,8 @@
 #include "app/Log.h"
 #include "t4/io/DataFileFormatter.h"
 #include "t4/io/filereader.h"
-#include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <boost/filesystem.hpp>
@@ -129,9 +129,9 @@ bool ReachedEnd(t4::filereader& reader)
 bool WriteDataFile(const std::string& fileName, const std::string& title, const std::string& section,
                    std::vector<t4::token_container>& lines, std::uint32_t seed, std::string& error)
 {
-    return ReplaceFileWhole(fileName, [&](const std::string& temporary) {
-        t4::filewriter writer(MakeDataFileFormatter());
-        writer.open(temporary, title);
+    return ReplaceFileWhole(fileName, [&] {
+        t4::memorywriter writer(MakeDataFileFormatter());
+        writer.open(title);
         writer.write_subtitle(section);
         std::uint32_t chain = lines.empty() ? 0 : seed;
         for (t4::token_container& line : lines) {
@@ -143,6 +143,7 @@ bool WriteDataFile(const std::string& fileName, const std::string& title, const 
         checksum << static_cast<unsigned int>(chain);
         writer.write_data(checksum);
         writer.check_error();
+        return writer.str();
     }, error);
 }
 
@@ -236,36 +237,46 @@ bool SetAsideAfterAll(const StoreFile& file)
 }
 
 // Writes one of the two files. A damaged file that could not be set aside is
-// set aside first; while it cannot be, nothing is written over it. A failure
-// is told to the player.
-bool StoreDataFile(const StoreFile& file, bool& keptDamaged, SaveFailureNotice& notice, const FileWrite& write,
-                   std::string& error)
+// set aside first; while it cannot be, nothing is written over it.
+bool StoreDataFile(const StoreFile& file, bool& keptDamaged, const FileWrite& write, std::string& error)
 {
     if (keptDamaged)
         keptDamaged = !SetAsideAfterAll(file);
-    if (keptDamaged)
-        error = "\"" + std::string(file.fileName) +
-                "\" holds a damaged file that could not be set aside and is kept as it is";
-    else if (write(error))
-        return true;
-    notice.Report(file.fileName, error);
+    if (!keptDamaged)
+        return write(error);
+    error = "\"" + std::string(file.fileName) +
+            "\" holds a damaged file that could not be set aside and is kept as it is";
     return false;
 }
 
-// A name that the profile file can hold: one token of a data line.
-bool IsStorableName(const std::string& name)
+// What keeps a name from being one that the game could have written: ""
+// when nothing does. The name must be one token of a data line, or a single
+// such name would make every later save of the files fail (they are
+// written whole), and no longer than a player can type.
+std::string NameFault(const std::string& name)
 {
     const std::string separator = MakeDataFileFormatter().get_property(t4::formatter::separator);
-    return name.find(separator) == std::string::npos && name.find_first_of("\r\n") == std::string::npos;
+    if (name.find(separator) != std::string::npos || name.find_first_of("\r\n") != std::string::npos)
+        return "Name that could not be saved";
+    if (name.size() > ProfileStore::MaxNameLength)
+        return "Name longer than " + std::to_string(ProfileStore::MaxNameLength) + " characters";
+    return std::string();
 }
 
-// A name read from a file must be one that a save can write back: the files
-// are written whole, so a single such name would make every later save fail.
-// A file holding one is damaged.
+// A file holding a name that the game could not have written is damaged.
 void CheckLoadedName(const std::string& name)
 {
-    if (!IsStorableName(name))
-        throw t4::io_exception("Name that could not be saved");
+    const std::string fault = NameFault(name);
+    if (!fault.empty())
+        throw t4::io_exception(fault);
+}
+
+// A file with more lines than the store keeps is damaged: the game never
+// writes one.
+void CheckLoadedCount(std::size_t count, std::size_t most, const std::string& what)
+{
+    if (count > most)
+        throw t4::io_exception("More than " + std::to_string(most) + " " + what);
 }
 
 }  // namespace
@@ -307,19 +318,16 @@ bool ProfileStore::CheckChecksum(t4::filereader& reader, std::uint32_t computed)
 
 void ProfileStore::LoadProfiles()
 {
-    // The file is older than the store: what the failed save held stays, and
-    // it is written once more.
-    if (unsavedProfiles_) {
-        profiles = *unsavedProfiles_;
-        SaveProfiles();
+    if (unsavedProfiles_.Reload([this](const std::vector<Profile>& held) { profiles = held; },
+                                [this] { SaveProfiles(); }))
         return;
-    }
     profiles.clear();
     std::vector<Profile> loaded;
     const std::string failure = ReadDataFile(ProfilesFileName, ProfilesSection, "Incorrect checksum",
                                              [&loaded](t4::token_container& line) {
                                                  loaded.push_back(ReadProfile(line));
                                                  CheckLoadedName(loaded.back().name);
+                                                 CheckLoadedCount(loaded.size(), MaxProfiles, "profiles");
                                              });
     if (failure.empty()) {
         profiles = std::move(loaded);
@@ -331,11 +339,9 @@ void ProfileStore::LoadProfiles()
 
 void ProfileStore::LoadHighscores()
 {
-    if (unsavedHighscores_) {
-        highscores = *unsavedHighscores_;
-        SaveHighscores();
+    if (unsavedHighscores_.Reload([this](const std::multiset<Highscore>& held) { highscores = held; },
+                                  [this] { SaveHighscores(); }))
         return;
-    }
     highscores.clear();
     std::multiset<Highscore> loaded;
     const std::string failure = ReadDataFile(HighscoresFileName, HighscoresSection, "Incorrect Checksum",
@@ -343,6 +349,7 @@ void ProfileStore::LoadHighscores()
                                                  const Highscore entry = ReadHighscore(line);
                                                  CheckLoadedName(entry.name);
                                                  loaded.insert(entry);
+                                                 CheckLoadedCount(loaded.size(), MaxHighscores, "highscores");
                                              });
     if (failure.empty()) {
         highscores = std::move(loaded);
@@ -372,24 +379,18 @@ bool ProfileStore::WriteHighscores(std::string& error) const
 
 bool ProfileStore::StoreProfiles(std::string& error)
 {
-    const bool stored = StoreDataFile(ProfilesStoreFile, profilesKeptDamaged_, saveFailures,
-                                      [this](std::string& writeError) { return WriteProfiles(writeError); }, error);
-    if (stored)
-        unsavedProfiles_.reset();
-    else
-        unsavedProfiles_ = profiles;
-    return stored;
+    return unsavedProfiles_.Save(profiles, [this](std::string& storeError) {
+        return StoreDataFile(ProfilesStoreFile, profilesKeptDamaged_,
+                             [this](std::string& writeError) { return WriteProfiles(writeError); }, storeError);
+    }, saveFailures, error);
 }
 
 bool ProfileStore::StoreHighscores(std::string& error)
 {
-    const bool stored = StoreDataFile(HighscoresStoreFile, highscoresKeptDamaged_, saveFailures,
-                                      [this](std::string& writeError) { return WriteHighscores(writeError); }, error);
-    if (stored)
-        unsavedHighscores_.reset();
-    else
-        unsavedHighscores_ = highscores;
-    return stored;
+    return unsavedHighscores_.Save(highscores, [this](std::string& storeError) {
+        return StoreDataFile(HighscoresStoreFile, highscoresKeptDamaged_,
+                             [this](std::string& writeError) { return WriteHighscores(writeError); }, storeError);
+    }, saveFailures, error);
 }
 
 void ProfileStore::SaveProfiles()
@@ -422,7 +423,7 @@ void ProfileStore::ResetHighscoresAfterError(const std::string& reason)
 
 void ProfileStore::AddProfile(const std::string& name)
 {
-    if (profiles.size() >= MaxProfiles || !IsStorableName(name))
+    if (profiles.size() >= MaxProfiles || !NameFault(name).empty())
         return;
     const bool taken = std::any_of(profiles.begin(), profiles.end(),
                                    [&name](const Profile& profile) { return profile.name == name; });

@@ -4,13 +4,13 @@
 #include "app/KeyBinding.h"
 #include "app/Profile.h"
 #include "app/SaveFailureNotice.h"
+#include "app/UnsavedChanges.h"
 #include "t4/io/ChecksumChain.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,12 +38,18 @@ public:
     static constexpr const char* HighscoresErrorFileName = "Data/Highscore_error.txt";
     static constexpr std::size_t MaxProfiles = 5;
     static constexpr std::size_t MaxHighscores = 8;
+    // The longest name that a player can type for a profile; the profile
+    // screen's name field holds no more.
+    static constexpr std::size_t MaxNameLength = 15;
     // Damaged files are kept under their "_error" name, or when that is taken
     // under the first free one of "_error_2" to "_error_1000"; an earlier one
     // is never written over. With all of them taken the damaged file stays.
     static constexpr int SetAsideNameCount = 1000;
 
-    // Whole-file loads and saves. A failed load resets the file; a failed
+    // Whole-file loads and saves. A failed load resets the file; so does a
+    // file that the game could never have written, though its checksum
+    // matches: more profiles or highscores than the store keeps, or a name
+    // longer than a player can type. A failed
     // save is logged, told to the player through saveFailures, and leaves
     // both the file on disk and the store as they were. Until a save of the
     // file succeeds, a load keeps what the failed save held rather than the
@@ -55,8 +61,9 @@ public:
     void SaveHighscores();
 
     // Appends a new profile at world 1 level 1 and saves, unless five
-    // profiles exist, the name is taken (byte-wise) or the name could not be
-    // stored in the file (it holds "; " or a line break).
+    // profiles exist, the name is taken (byte-wise), longer than
+    // MaxNameLength, or could not be stored in the file (it holds "; " or a
+    // line break).
     void AddProfile(const std::string& name);
     // Enters the current profile's name with its total coins as the score,
     // keeping the eight best, and saves the table.
@@ -108,6 +115,6 @@ private:
     bool highscoresKeptDamaged_ = false;
     // What the last save of the file held when it failed: the file on disk
     // is older than that, so loads take this instead until a save succeeds.
-    std::optional<std::vector<Profile>> unsavedProfiles_;
-    std::optional<std::multiset<Highscore>> unsavedHighscores_;
+    UnsavedChanges<std::vector<Profile>> unsavedProfiles_{ProfilesFileName};
+    UnsavedChanges<std::multiset<Highscore>> unsavedHighscores_{HighscoresFileName};
 };

@@ -64,7 +64,8 @@ ProfileSelection::ProfileSelection()
     buttons.emplace_back(7, 23, 8);
     Profiles().LoadProfiles();
     RebuildList();
-    entryField.maximumLength = MaxNameLength;
+    // The store takes no longer name.
+    entryField.maximumLength = ProfileStore::MaxNameLength;
 }
 
 bool ProfileSelection::PollEvent(sf::Event& event)

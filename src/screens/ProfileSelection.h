@@ -26,7 +26,6 @@ enum : ProfileSelectionMode {
 // is read from "Data/Profiles.txt" each time the screen opens.
 class ProfileSelection : public Surface {
 public:
-    static constexpr std::uint32_t MaxNameLength = 15;
     static constexpr float ListTop = 460;
     static constexpr float ListSpacing = 38;
 

@@ -1,11 +1,14 @@
 #include "app/Log.h"
 
+#include "support/FileFaults.h"
 #include "support/TempDataDir.h"
 
 #include <SFML/System/Err.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <thread>
@@ -72,6 +75,84 @@ TEST(Log, MissingDataFolderDropsEntriesQuietly)
     EXPECT_NO_THROW(Log("lost"));
     RestoreLog(saved);
     EXPECT_TRUE(std::cerr.good());
+}
+
+namespace {
+
+// A file that takes at most `room` more bytes while it is full, and fails
+// the write that goes beyond.
+class FillingFile : public std::stringbuf {
+public:
+    bool full = false;
+    std::streamsize room = 0;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        if (!full)
+            return std::stringbuf::xsputn(s, n);
+        const std::streamsize taken = std::stringbuf::xsputn(s, std::min(n, room));
+        room -= taken;
+        return taken;
+    }
+};
+
+}  // namespace
+
+// Entries that the file does not take are lost, but the log goes on once it
+// takes them again, and says how many it lost. The streams that write into
+// it never fail for it.
+TEST(Log, AfterEntriesAreLostTheLogGoesOnAndSaysHowMany)
+{
+    for (const std::streamsize room : {0, 5}) {
+        SCOPED_TRACE(room == 0 ? "nothing taken" : "entries taken in part");
+        FillingFile file;
+        LogBuffer buffer(&file);
+        std::ostream out(&buffer);
+        out << "before" << std::endl;
+        file.full = true;
+        file.room = room;
+        out << "lost one" << std::endl;
+        out << "lost two" << std::endl;
+        file.full = false;
+        out << "after" << std::endl;
+        out << "later" << std::endl;
+        EXPECT_TRUE(out.good());
+        const std::string torn = std::string("lost one\n").substr(0, static_cast<std::size_t>(room));
+        EXPECT_TRUE(std::regex_match(file.str(), std::regex("before\n" + torn + "\n" + Stamp +
+                                                            "\n2 entries of the log could not be written and are "
+                                                            "lost\\.\nafter\nlater\n")))
+            << file.str();
+    }
+}
+
+// The same with the log file itself, on a full disk and past a file size
+// limit: the entries from the start are lost, the first one written after
+// the space is back says so.
+TEST(Log, TheLogFileWritesAgainOnceItCan)
+{
+    using Kind = testsupport::WriteFault::Kind;
+    for (const Kind kind : {Kind::FileSizeLimit, Kind::FullDisk}) {
+        SCOPED_TRACE(kind == Kind::FullDisk ? "full disk" : "file size limit");
+        testsupport::TempDataDir dir;
+        testsupport::WriteFault fault(kind, dir.Path() + "/Data");
+        if (!fault.Active()) {
+            std::cout << "This case is left out here: " << fault.Refusal() << std::endl;
+            continue;
+        }
+        auto log = OpenLogFile();
+        std::streambuf* saved = RedirectLog(*log);
+        Log("lost");
+        fault.End();
+        Log("back");
+        EXPECT_TRUE(std::cerr.good());
+        RestoreLog(saved);
+        const std::string text = dir.ReadFile("Data/Log.txt");
+        EXPECT_TRUE(std::regex_match(text, std::regex("\n" + Stamp +
+                                                      "\n3 entries of the log could not be written and are lost\\.\n"
+                                                      "\n" + Stamp + "\nback\n")))
+            << text;
+    }
 }
 
 TEST(Log, TimestampFieldsArePaddedButTheYearIsNot)

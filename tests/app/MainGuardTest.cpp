@@ -1,6 +1,7 @@
 // What main does with the end of the program: a failure, or an exception
 // that leaves the application, is logged, told on the terminal in one line
-// and ends the program with status 1; a normal end gives 0.
+// and ends the program with status 1; so do saves that failed and were never
+// told, one line each; a normal end gives 0.
 #include "app/Log.h"
 #include "app/MainGuard.h"
 #include "app/ResourceException.h"
@@ -62,7 +63,7 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
 {
     struct Case {
         const char* what;
-        std::function<std::string()> body;
+        std::function<RunEnd()> body;
         std::string entry;     // "" for none
         int status;
         std::string terminal;  // the whole standard error
@@ -72,6 +73,16 @@ TEST(MainGuard, LogsAndTellsWhatEndsTheProgramOnAFailure)
          "", 1, "Vrenk II ended on an error: Failed to load resources: Archive Data/Resources1.vrk doesn't exist\n"},
         {"error of more than one line", [] { return std::string("Failed to load level 0-1\n   Invalid data"); }, "",
          1, "Vrenk II ended on an error: Failed to load level 0-1    Invalid data\n"},
+        {"saves never told", [] { return RunEnd("", {"Vrenk II could not save \"Data/Profiles.txt\": disk full",
+                                                      "Vrenk II could not save \"Data/Config.txt\": disk full"}); },
+         "", 1,
+         "Vrenk II could not save \"Data/Profiles.txt\": disk full\n"
+         "Vrenk II could not save \"Data/Config.txt\": disk full\n"},
+        {"a failure after saves never told",
+         [] { return RunEnd("Loading error at Gfx/Item.png", {"Vrenk II could not save \"Data/Profiles.txt\": x"}); },
+         "", 1,
+         "Vrenk II could not save \"Data/Profiles.txt\": x\n"
+         "Vrenk II ended on an error: Loading error at Gfx/Item.png\n"},
         {"standard exception", []() -> std::string { throw std::runtime_error("(Input) Format error"); },
          "\nEXCEPTION: (Input) Format error\n", 1, "Vrenk II ended on an error: (Input) Format error\n"},
         {"anything else", []() -> std::string { throw ResourceException("not a std::exception", ""); },

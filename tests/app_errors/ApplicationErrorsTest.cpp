@@ -141,7 +141,6 @@ TEST_F(ApplicationErrors, ASaveThatFailsDuringAGameIsToldOnceTheGameIsLeft)
     app.profiles->AddProfile("Tester");   // a new game plays the current profile
     app.profiles->currentProfile = 0;
     app.SwitchState(StateNewGame);
-    app.profiles->saveFailures = SaveFailureNotice();   // each file is told once a run
     app.profiles->saveFailures.Report("Data/Profiles.txt", "Disk full");
     app.RunPass(OneStep);
     EXPECT_TRUE(Is<Game>(app.current));

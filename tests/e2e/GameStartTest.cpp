@@ -47,6 +47,33 @@ TEST(GameStart, OpensItsWindowAndClosesCleanlyWithAFullLog)
               "{0; 2; 1; 100; 100; Left; Right; Up; Down; F; E; D; S; A; P; I}\n");
 }
 
+// Data files that are links to an endless device are damaged data, known
+// without reading them: the game starts at once on the defaults and an empty
+// profile list, and puts regular files in their place.
+TEST(GameStart, DataFilesThatAreNotRegularFilesAreReplacedWithoutBeingRead)
+{
+    testsupport::TempDataDir dir;
+    ASSERT_EQ(dir.CopyBuiltArchives(), 4);
+    for (const char* file : {"Config.txt", "Profiles.txt"})
+        boost::filesystem::create_symlink("/dev/zero", dir.DataPath(file));
+    testsupport::GameProcess game(testsupport::GameBinary(), dir.Path());
+    ASSERT_TRUE(game.WaitForWindow("Vrenk II", 60s)) << dir.ReadFile("Data/Log.txt");
+    ASSERT_TRUE(game.CloseWindow("Vrenk II"));
+    EXPECT_EQ(game.WaitForExit(60s), 0);
+
+    const std::string log = dir.ReadFile("Data/Log.txt");
+    for (const std::string entry :
+         {"Failed to load configuration: (Input) File \"Data/Config.txt\" is a character device, not a regular "
+          "file.\nDefault file has been created.",
+          "Failed to load profiles: (Input) File \"Data/Profiles.txt\" is a character device, not a regular "
+          "file.\nEmpty file has been created."})
+        EXPECT_NE(log.find("\n" + entry + "\n"), std::string::npos) << entry << "\nin:\n" << log;
+    for (const char* file : {"Config.txt", "Profiles.txt"})
+        EXPECT_EQ(boost::filesystem::symlink_status(dir.DataPath(file)).type(), boost::filesystem::regular_file)
+            << file;
+    EXPECT_EQ(boost::filesystem::read_symlink(dir.DataPath("Profiles_error.txt")).string(), "/dev/zero");
+}
+
 TEST(GameStart, AMissingResourceArchiveEndsTheStartWithoutAScreen)
 {
     testsupport::TempDataDir dir;

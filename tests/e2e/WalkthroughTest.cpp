@@ -13,6 +13,7 @@
 
 #include "app/GameWindow.h"
 #include "app/KeyBinding.h"
+#include "app/ProfileStore.h"
 #include "app/StateId.h"
 #include "kest/KeyNameTable.h"
 #include "screens/LevelSelection.h"
@@ -94,13 +95,29 @@ Picture Cut(const Picture& picture, sf::Vector2i corner, sf::Vector2i size)
 std::vector<std::string> ErrorEntries(std::string log)
 {
     static const std::regex firstStart("Failed to load (configuration|profiles): \\(Input\\) Can't open file "
-                                       "\"Data/(Config|Profiles)\\.txt\"\\.\n(Default|Empty) file has been created\\.");
+                                       "\"Data/(Config|Profiles)\\.txt\" \\(No such file or directory\\)\\.\n"
+                                       "(Default|Empty) file has been created\\.");
     log = std::regex_replace(log, firstStart, "");
     std::vector<std::string> found;
     for (const char* marker : {"An error occurred", "Error: ", "EXCEPTION", "UNKNOWN EXCEPTION", "Failed to"})
         if (log.find(marker) != std::string::npos)
             found.emplace_back(marker);
     return found;
+}
+
+// Starts a level from the level selection by its button. The level buttons
+// show once the sound effects have loaded; a click on the place of one does
+// nothing before, so it is repeated until the game loads the level.
+bool StartLevel(testsupport::GameSession& game, sf::Vector2f button, sf::Vector2f menuView)
+{
+    const int loads = game.LevelLoads();
+    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
+        game.Click(button, menuView);
+        if (game.WaitForLevelLoad(loads, 500ms))
+            return true;
+    }
+    return false;
 }
 
 TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
@@ -154,17 +171,7 @@ TEST_F(Walkthrough, ANewProfilePlaysLevelOneOneAndTheGameQuitsFromItsMenus)
 
     ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
 
-    // The level buttons show once the sound effects have loaded; a click on
-    // the place of 1-1 does nothing before, so it is repeated until the game
-    // loads the level.
-    int loads = game.LevelLoads();
-    bool loading = false;
-    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
-         !loading && std::chrono::steady_clock::now() < deadline && game.Process().Running();) {
-        game.Click(levelOneOne, menuView);
-        loading = game.WaitForLevelLoad(loads, 500ms);
-    }
-    ASSERT_TRUE(loading) << "level 1-1 never started" << Log();
+    ASSERT_TRUE(StartLevel(game, levelOneOne, menuView)) << "level 1-1 never started" << Log();
     // The level starts with the map's overview on black, for as long as the
     // game's own clock says, and then fades in. It is played once the
     // picture is bright and its brightness holds over three frames that the
@@ -312,6 +319,40 @@ TEST_F(Walkthrough, AProfileThatCannotBeSavedIsToldAndStaysForTheRun)
     game.Click(ButtonCentre(5, 7, 21), menuView);  // quit
     EXPECT_EQ(game.Process().WaitForExit(30s), 0) << Log();
     EXPECT_EQ(dir.ReadFile("Data/Profiles.txt").find("zoe"), std::string::npos) << "the save was blocked";
+}
+
+// Closing the window during a level whose saves fail: the save on the way
+// out fails, no screen is left to tell it, so the game ends with a line for
+// the file on its standard error and a failure.
+TEST_F(Walkthrough, ClosingTheWindowDuringAGameWhoseSaveFailsEndsWithTheFailureOnTheTerminal)
+{
+    {
+        ProfileStore store;  // the working directory is the game's
+        store.AddProfile("ann");
+    }
+    testsupport::GameSession game(dir.Path());
+    ASSERT_TRUE(game.Started()) << game.Failure() << Log();
+    const sf::Vector2f menuView = testsupport::MenuViewCorner(game.WindowSize());
+    const sf::Vector2f back = ButtonCentre(13, 12, 9);
+    const sf::Vector2f firstProfile(back.x, ProfileSelection::ListTop);
+    const sf::Vector2f levelOneOne(back.x - LevelSelection::WorldSpacing, LevelSelection::LevelTop);
+
+    ASSERT_TRUE(game.WaitFor("main menu", [](const Picture& p) { return testsupport::DarkShare(p) < 0.5; }, 60s))
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("profile selection", ButtonCentre(0, 12, 9), menuView))  // play
+        << game.Failure() << Log();
+    ASSERT_TRUE(game.ClickToScreen("level selection", firstProfile, menuView)) << game.Failure() << Log();
+    ASSERT_TRUE(StartLevel(game, levelOneOne, menuView)) << "level 1-1 never started" << Log();
+
+    testsupport::BlockedSaves blocked(dir, "Profiles.txt");
+    ASSERT_TRUE(game.Process().CloseWindow(testsupport::GameWindowTitle));
+    EXPECT_EQ(game.Process().WaitForExit(30s), 1) << Log();
+    const std::string told = game.Process().ErrorOutput();
+    EXPECT_EQ(told,
+              "Vrenk II could not save \"Data/Profiles.txt\", and what changed in it is lost: (Output) Can't open file "
+              "\"Data/Profiles.txt.tmp\" (Is a directory)\n")
+        << Log();
+    EXPECT_NE(dir.ReadFile("Data/Log.txt").find("\nFailed to save profiles: "), std::string::npos) << Log();
 }
 
 }  // namespace

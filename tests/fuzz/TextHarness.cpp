@@ -191,6 +191,12 @@ std::string fuzz::RunOne(const std::uint8_t* data, std::size_t size)
     const Walk memory = WalkMemory(bytes);
     WriteFile("Data/Text.txt", bytes);
     const Walk file = WalkFile("Data/Text.txt", bytes.size());
+    // A file larger than any the game writes is refused unread.
+    if (bytes.size() > t4::filereader::size_limit) {
+        FUZZ_CHECK(!file.opened && file.error.find(" is larger than ") != std::string::npos,
+                   "a file beyond the size limit was read: " + file.error);
+        return "too large for a file";
+    }
 
     // Both readers share their rules; only their open failures are worded
     // apart.

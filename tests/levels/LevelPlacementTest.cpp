@@ -1,18 +1,26 @@
-// Where things stand in the playing levels, at every step of their recorded
-// runs with the camera as the renderer moves it: no background piece shows
-// over a deadly liquid, the player never walks under the head-up display,
-// no two props cover each other or the signs, checkpoints, the flag and the
-// player's start, and every climbable column hangs from something. The
-// signs that teach a key name it as the option menu shows it.
+// Where things stand and show in the playing levels, at every step of their
+// recorded runs with the camera as the renderer moves it: no background
+// piece shows over a deadly liquid; neither the player nor the route (the
+// ground the run stands on, the signs, checkpoints, switches, warps, items
+// and platforms) goes under the head-up display; no two props cover each
+// other or the signs, checkpoints, the flag and the player's start; liquid
+// lies in basins; signs, checkpoints, switches, the flag and standing props
+// stand on a floor; every climbable column hangs from a ledge, wall or
+// ceiling; the backdrop covers the whole view; hazard stripes mark danger
+// or motion. The signs that teach a key name it as the option menu shows it.
 //
 // Boxes are those of the opaque pixels (alpha 128 or more) of the pictures
-// as the game cuts them from its textures.
+// as the game cuts them from its textures. Cells count from 0 at the map's
+// top left, as in the level source's map.
 
 #include "RecordedRun.h"
 
 #include "app/GameWindow.h"
 #include "game/objects/AnimationTables.h"
+#include "game/objects/Enemy.h"
+#include "game/objects/Lift.h"
 #include "game/objects/SceneryTypeTable.h"
+#include "game/render/GraphicsContext.h"
 #include "game/render/Hud.h"
 #include "game/world/TextProperty.h"
 #include "game/world/TileAppearance.h"
@@ -27,6 +35,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <map>
+#include <set>
 #include <utility>
 #include <cctype>
 #include <cmath>
@@ -97,6 +108,32 @@ public:
         return OpaqueBox((GetTileFlags(id) & TileFlag::Special) ? special_ : normal_, cell);
     }
 
+    // Whether the tile's picture shows yellow-and-black hazard stripes: a
+    // fifth or more of its opaque pixels a warning yellow and a fifth or
+    // more near black.
+    bool ShowsHazardStripes(std::uint32_t id) const
+    {
+        Tile tile;
+        tile.id = id;
+        const sf::IntRect cell = GetTileTextureRect(tile, false, false);
+        const sf::Image& image = (GetTileFlags(id) & TileFlag::Special) ? special_ : normal_;
+        int opaque = 0, yellow = 0, black = 0;
+        for (int y = 0; y < cell.height; ++y)
+            for (int x = 0; x < cell.width; ++x) {
+                const sf::Color p =
+                    image.getPixel(static_cast<unsigned>(cell.left + x), static_cast<unsigned>(cell.top + y));
+                if (p.a < 128)
+                    continue;
+                ++opaque;
+                yellow += p.r >= 180 && p.g >= 130 && p.b <= 90 && p.r - p.b >= 120;
+                black += p.r <= 60 && p.g <= 60 && p.b <= 60;
+            }
+        return opaque > 0 && 5 * yellow >= opaque && 5 * black >= opaque;
+    }
+
+    // The picture of a background (0, 1 or 2).
+    const sf::Image& Background(std::size_t index) const { return backgrounds_.at(index); }
+
     // Whether the tile's picture is opaque along the whole bottom row of its
     // cell.
     bool OpaqueAcrossBottom(std::uint32_t id) const
@@ -119,6 +156,8 @@ private:
         archive.Open(contenttest::BuiltArchivePath(2), contenttest::ResourcePassword());
         Load(archive, "Gfx/NormalTiles.png", normal_);
         Load(archive, "Gfx/SpecialTiles.png", special_);
+        for (std::size_t k = 0; k < backgrounds_.size(); ++k)
+            Load(archive, "Gfx/Background" + std::to_string(k + 1) + ".png", backgrounds_[k]);
         sf::Image scenery;
         Load(archive, "Gfx/Scenery.png", scenery);
         for (std::int32_t kind = 0; kind < SceneryTypeTable::Size; ++kind) {
@@ -148,6 +187,7 @@ private:
 
     sf::Image normal_;
     sf::Image special_;
+    std::array<sf::Image, 3> backgrounds_;
     std::vector<sf::IntRect> scenery_;
 };
 
@@ -354,6 +394,116 @@ TEST_P(LevelPlacement, PlayerNeverGoesUnderTheHud)
                           << " plate at " << Point(plate.second.left, plate.second.top) << " "
                           << Camera(step);
         }
+    }
+}
+
+// What a player must see wherever it is: a sign, a checkpoint, a switch, a
+// warp, an item or power-up block, a coin, a thin platform (the stepping
+// stones of a route, the run's or another).
+bool MustBeSeen(std::uint32_t id)
+{
+    return id == SignId || (id >= InactiveCheckpointId && id <= ActiveCheckpointId) || id == SwitchId ||
+           id == PressedSwitchId || id == WarpId || (id >= ItemBlockId && id <= JetpackBlockId) || id == CoinId ||
+           id == OneWayDownId;
+}
+
+// Whether the tile is gone once the run has used it.
+bool GoneWhenUsed(std::uint32_t id) { return id == CoinId || id == ItemBlockId; }
+
+// What the route shows stays clear of the head-up display: at no step of
+// the run at which the player plays does one of these show under a plate
+// drawn for that step's stats (its picture's opaque box, at that step's
+// camera, overlapping the plate by more than a pixel's sliver):
+// - every tile that the run stands on at some step, whether before or after
+//   that step (the ground ahead, and the ledge just left);
+// - every sign, checkpoint, switch, warp, item or power-up block, coin and
+//   thin platform of the level, on the run's route or off it, until the run
+//   takes it when it is a coin or an item block.
+// Two seconds ahead are not enough: a floor stood on ten seconds later
+// already shows under a plate while the run climbs to it, and a ledge
+// passes under one as the camera follows the drop from it. Each tile is told
+// once, at the first step it shows under a plate, together with the other
+// tiles under the same plate at that step.
+TEST_P(LevelPlacement, RouteNeverGoesUnderTheHud)
+{
+    struct Watched {
+        TilePos cell;
+        std::uint32_t id;
+        // The step up to which it shows, and why it matters.
+        int until;
+        std::string why;
+    };
+    const int last = static_cast<int>(run.steps.size());
+    std::map<TilePos, Watched> watched;
+    for (std::uint32_t c = 0; c < map.Columns(); ++c)
+        for (std::uint32_t r = 0; r < map.Rows(); ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const TilePos cell(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r));
+            if (MustBeSeen(id))
+                watched[cell] = {cell, id, last,
+                                 id == ActiveCheckpointId ? "the player's start" : "off the run's route"};
+        }
+    for (int n = 1; n <= last; ++n) {
+        for (const TilePos& cell : run.Step(n).uses) {
+            auto found = watched.find(cell);
+            if (found == watched.end() || found->second.why != "off the run's route")
+                continue;
+            found->second.why = "used by the run at step " + std::to_string(n);
+            if (GoneWhenUsed(found->second.id))
+                found->second.until = n;
+        }
+        for (const TilePos& cell : run.Step(n).standsOn) {
+            auto found = watched.find(cell);
+            if (found == watched.end())
+                watched[cell] = {cell, map.AtOrEmpty(static_cast<std::uint32_t>(cell.x),
+                                                     static_cast<std::uint32_t>(cell.y)).id,
+                                 last, "stood on by the run at step " + std::to_string(n)};
+            else if (found->second.why == "off the run's route")
+                found->second.why = "stood on by the run at step " + std::to_string(n);
+        }
+    }
+
+    // The first step at which each tile shows under a plate.
+    struct Told {
+        int step;
+        std::string what;
+    };
+    std::vector<Told> told;
+    for (const auto& entry : watched) {
+        const Watched& tile = entry.second;
+        const auto c = static_cast<std::uint32_t>(tile.cell.x);
+        const auto r = static_cast<std::uint32_t>(tile.cell.y);
+        const sf::FloatRect box = TileBox(tile.id, c, r);
+        bool found = false;
+        for (int i = 1; i <= tile.until && !found; ++i) {
+            const RunStep& step = run.Step(i);
+            const sf::FloatRect shown = Moved(box, -step.playView);
+            if (step.phase != PhasePlaying || !Overlap(shown, Screen))
+                continue;
+            for (const auto& plate : HudPlates(step.stats))
+                if (Overlap(shown, plate.second)) {
+                    told.push_back({i, "at step " + std::to_string(i) + " the tile " + std::to_string(tile.id) +
+                                           " at " + Cell(c, r) + " (" + tile.why + ") under the " + plate.first +
+                                           " plate"});
+                    found = true;
+                    break;
+                }
+        }
+    }
+    // Told together: the tiles that first show under a plate within two
+    // seconds of each other, as a strip of ground slides under one.
+    std::sort(told.begin(), told.end(), [](const Told& a, const Told& b) { return a.step < b.step; });
+    for (std::size_t k = 0; k < told.size();) {
+        const int first = told[k].step;
+        std::string tiles;
+        int lastStep = first;
+        for (; k < told.size() && told[k].step - first <= 80; ++k) {
+            tiles += (tiles.empty() ? "" : "; ") + told[k].what;
+            lastStep = told[k].step;
+        }
+        ADD_FAILURE() << where << ", steps " << first << " to " << lastStep
+                      << ": the route shows under the head-up display (the camera at step " << first << " at "
+                      << Point(run.Step(first).playView.x, run.Step(first).playView.y) << "): " << tiles;
     }
 }
 
@@ -663,14 +813,257 @@ TEST_P(LevelPlacement, ThingsStandOnAFloor)
         std::uint32_t below = row;
         while (below < map.Rows() && !IsFloor(map.AtOrEmpty(column, below)))
             ++below;
+        std::string under = ", and no floor lies under it";
+        if (below < map.Rows())
+            under = ", and the first floor under the foot is at " + Cell(column, below) + ", " +
+                    std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) + " px lower";
         ADD_FAILURE() << what << "stands on nothing: " << Cell(column, row) << " holds tile "
-                      << map.AtOrEmpty(column, row).id << ", not a floor that stays"
-                      << (below < map.Rows() ? ", and the first floor under the foot is at " + Cell(column, below) +
-                                                   ", " + std::to_string(static_cast<int>(TileSize * static_cast<float>(below) - footY)) +
-                                                   " px lower"
-                                             : std::string(", and no floor lies under it"))
-                      << "; " << FirstSeen(run, box);
+                      << map.AtOrEmpty(column, row).id << ", not a floor that stays" << under << "; "
+                      << FirstSeen(run, box);
     }
+}
+
+// What is wrong with the view of the far background at `view` (its
+// top-left corner) when the background's picture lies as placed; empty
+// when the picture covers the whole view with pixels of its own.
+std::string BackdropFault(const GraphicsContext::BackdropPlacement& place, sf::Vector2f view, const sf::Image& picture)
+{
+    const sf::FloatRect& quad = place.quad;
+    std::ostringstream out;
+    if (quad.left > view.x || quad.top > view.y || quad.left + quad.width < view.x + ViewWidth ||
+        quad.top + quad.height < view.y + ViewHeight) {
+        out << "the picture covers x " << quad.left - view.x << " to " << quad.left + quad.width - view.x << ", y "
+            << quad.top - view.y << " to " << quad.top + quad.height - view.y
+            << " of the view, not all of 0 to 1024 by 0 to 768: the window's clear colour shows beside it";
+        return out.str();
+    }
+    // The picture's row under the centre of the view's row y, in texels.
+    const float rows = static_cast<float>(picture.getSize().y);
+    auto row = [&](float y) {
+        return place.texels.top + (view.y + y + 0.5f - quad.top) * place.texels.height / quad.height;
+    };
+    // The smoothing mixes the two rows nearest to that centre, and the
+    // texture repeats: within half a row of the picture's top or bottom edge
+    // a pixel mixes in the picture's other edge.
+    int topMixed = 0;
+    while (topMixed < static_cast<int>(ViewHeight) && row(static_cast<float>(topMixed)) < 0.5f)
+        ++topMixed;
+    int bottomMixed = 0;
+    while (bottomMixed < static_cast<int>(ViewHeight) &&
+           row(ViewHeight - 1 - static_cast<float>(bottomMixed)) > rows - 0.5f)
+        ++bottomMixed;
+    if (topMixed > 0 || bottomMixed > 0) {
+        out << "the picture repeats only from side to side, but ";
+        if (topMixed > 0)
+            out << "rows 0 to " << topMixed - 1 << " of the view mix in its bottom row" << (bottomMixed ? " and " : "");
+        if (bottomMixed > 0)
+            out << "rows " << ViewHeight - static_cast<float>(bottomMixed) << " to 767 of the view mix in its top row";
+        return out.str();
+    }
+    // Every pixel of the rows shown is the picture's own, opaque.
+    const auto first = static_cast<unsigned>(std::max(0.f, std::floor(row(0) - 0.5f)));
+    const auto last = static_cast<unsigned>(std::min(rows - 1, std::floor(row(ViewHeight - 1) - 0.5f) + 1));
+    for (unsigned y = first; y <= last; ++y)
+        for (unsigned x = 0; x < picture.getSize().x; ++x)
+            if (picture.getPixel(x, y).a != 255) {
+                out << "the picture's pixel " << Point(static_cast<float>(x), static_cast<float>(y))
+                    << " shows in the view but is not opaque: the window's clear colour shows through it";
+                return out.str();
+            }
+    // The bottom of the view shows the picture's own bottom, not a band that
+    // fades back into the colours of its top row (its sky, over the ground).
+    const unsigned columns = picture.getSize().x;
+    unsigned alike = 0;
+    for (unsigned x = 0; x < columns; ++x) {
+        const sf::Color top = picture.getPixel(x, 0);
+        const sf::Color bottom = picture.getPixel(x, last);
+        alike += std::max({std::abs(top.r - bottom.r), std::abs(top.g - bottom.g), std::abs(top.b - bottom.b)}) <= 8;
+    }
+    if (2 * alike > columns) {
+        out << "along the view's bottom edge the picture shows its row " << last
+            << ", painted in the colours of its top row in " << alike << " of its " << columns
+            << " columns: a band of the picture's top under its ground";
+        return out.str();
+    }
+    return std::string();
+}
+
+// Every backdrop covers the whole view at every step of the run: where the
+// renderer puts the background's picture for the far background's view
+// (GraphicsContext::PlaceBackdrop), its quad covers the whole 1024 x 768
+// view, every pixel of the view takes its colour from the picture's own
+// rows (the smoothing never reaches across the picture's top or bottom
+// edge into the other one: the picture repeats only from side to side),
+// every pixel of the picture that the view shows is opaque, so that the
+// window's clear colour never shows, and the bottom of the view shows the
+// picture's own bottom rather than its last rows faded into the colours of
+// its top row (more than half of that row's columns within 8 of the top
+// row's colour in every channel). Told once a level, at the first step.
+TEST_P(LevelPlacement, BackdropCoversTheView)
+{
+    ASSERT_TRUE(run.backgroundIndex >= 0 && run.backgroundIndex < 3) << where << ": background " << run.backgroundIndex;
+    const sf::Image& picture = Pictures::Get().Background(static_cast<std::size_t>(run.backgroundIndex));
+    // The fault for each placement up and down, which the camera does not
+    // change; across, the picture repeats.
+    std::map<std::pair<float, float>, std::string> faults;
+    int first = 0;
+    int count = 0;
+    std::string fault;
+    for (std::size_t i = 0; i < run.steps.size(); ++i) {
+        const RunStep& step = run.steps[i];
+        if (step.phase != PhasePlaying)
+            continue;
+        const GraphicsContext::BackdropPlacement place =
+            GraphicsContext::PlaceBackdrop(step.backdropView, picture.getSize());
+        const std::pair<float, float> key(place.quad.top - step.backdropView.y, place.quad.height);
+        auto found = faults.find(key);
+        if (found == faults.end() || place.quad.left > step.backdropView.x ||
+            place.quad.left + place.quad.width < step.backdropView.x + ViewWidth)
+            found = faults.insert_or_assign(key, BackdropFault(place, step.backdropView, picture)).first;
+        if (found->second.empty())
+            continue;
+        if (count++ == 0) {
+            first = static_cast<int>(i + 1);
+            fault = found->second;
+        }
+    }
+    EXPECT_EQ(count, 0) << where << ", step " << first << ": the backdrop (background " << run.backgroundIndex
+                        << ") does not cover the view " << Camera(run.Step(first)) << ": " << fault << "; so at "
+                        << count << " steps of the run";
+}
+
+// The cells where something is dangerous or moves: deadly tiles, spikes,
+// exploding blocks, trampolines, drop floors, fading floors, gates
+// (switched blocks) and the switches that open them, the cells a lift's
+// box sweeps along its path (and down from its path's end for a lift that
+// falls), and the cells under an enemy where it starts.
+std::vector<bool> DangerOrMotion(const World& world)
+{
+    const Tilemap& map = world.tilemap;
+    const std::uint32_t columns = map.Columns();
+    const std::uint32_t rows = map.Rows();
+    std::vector<bool> marked(static_cast<std::size_t>(columns) * rows, false);
+    auto markBox = [&](float left, float top, float width, float height) {
+        const int c0 = std::max(0, static_cast<int>(std::floor(left / TileSize)));
+        const int r0 = std::max(0, static_cast<int>(std::floor(top / TileSize)));
+        const int c1 =
+            std::min(static_cast<int>(columns) - 1, static_cast<int>(std::ceil((left + width) / TileSize)) - 1);
+        const int r1 = std::min(static_cast<int>(rows) - 1, static_cast<int>(std::ceil((top + height) / TileSize)) - 1);
+        for (int c = c0; c <= c1; ++c)
+            for (int r = r0; r <= r1; ++r)
+                marked[static_cast<std::size_t>(c) * rows + static_cast<std::size_t>(r)] = true;
+    };
+    for (std::uint32_t c = 0; c < columns; ++c)
+        for (std::uint32_t r = 0; r < rows; ++r) {
+            const std::uint32_t id = map.AtOrEmpty(c, r).id;
+            const std::uint32_t flags = GetTileFlags(id);
+            if ((flags & (TileFlag::Deadly | TileFlag::Fading)) || id == TimedSpikesId || id == SpikesId ||
+                id == ExplodingBlockId || id == TrampolineId || id == DropFloorId || id == SwitchedBlockOnId ||
+                id == SwitchedBlockOffId || id == SwitchId || id == PressedSwitchId)
+                marked[static_cast<std::size_t>(c) * rows + r] = true;
+        }
+    for (const Lift& lift : world.lifts) {
+        const sf::Vector2f size = lift.GetSize();
+        float x = boost::rational_cast<float>(lift.startX);
+        float y = boost::rational_cast<float>(lift.startY);
+        markBox(x - size.x / 2, y, size.x, size.y);
+        // A drop lift falls at once; the others walk their path first.
+        if (lift.kind != Lift::TriggeredDrop)
+            for (const LiftWaypoint& step : lift.waypoints) {
+                const int length = std::max(std::abs(step.dx), std::abs(step.dy));
+                for (int k = 1; k <= length; ++k)
+                    markBox(x + static_cast<float>(step.dx * k) / static_cast<float>(length) - size.x / 2,
+                            y + static_cast<float>(step.dy * k) / static_cast<float>(length), size.x, size.y);
+                x += static_cast<float>(step.dx);
+                y += static_cast<float>(step.dy);
+            }
+        if (lift.IsTriggeredKind())
+            markBox(x - size.x / 2, y, size.x, static_cast<float>(rows) * TileSize - y);
+    }
+    for (const Enemy& enemy : world.enemies)
+        markBox(enemy.Left(), enemy.Top(), enemy.width, enemy.height);
+    return marked;
+}
+
+// Hazard stripes mark danger or motion: every tile whose picture shows
+// yellow-and-black stripes shares a side or a corner with a cell where
+// something is dangerous or moves (see DangerOrMotion). Stripe tiles that
+// touch none are told by patch (tiles joined by a side or a corner), with
+// the patch's bounds.
+TEST_P(LevelPlacement, HazardStripesMarkDangerOrMotion)
+{
+    const std::vector<bool> marked = DangerOrMotion(run.loaded);
+    const std::uint32_t rows = map.Rows();
+    const auto columns = static_cast<std::int64_t>(map.Columns());
+    std::map<std::uint32_t, bool> striped;
+    auto stripes = [&](std::int64_t c, std::int64_t r) {
+        if (c < 0 || r < 0 || c >= columns || r >= rows)
+            return false;
+        const std::uint32_t id = map.AtOrEmpty(static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(r)).id;
+        auto found = striped.find(id);
+        if (found == striped.end())
+            found = striped.emplace(id, id != EmptyTileId && Pictures::Get().ShowsHazardStripes(id)).first;
+        return found->second;
+    };
+    auto lonely = [&](std::int64_t c, std::int64_t r) {
+        for (std::int64_t dc = -1; dc <= 1; ++dc)
+            for (std::int64_t dr = -1; dr <= 1; ++dr) {
+                const std::int64_t x = c + dc, y = r + dr;
+                if (x >= 0 && y >= 0 && x < columns && y < rows &&
+                    marked[static_cast<std::size_t>(x) * rows + static_cast<std::size_t>(y)])
+                    return false;
+            }
+        return true;
+    };
+    std::vector<bool> seen(marked.size(), false);
+    for (std::int64_t c = 0; c < columns; ++c)
+        for (std::int64_t r = 0; r < rows; ++r) {
+            const std::size_t at = static_cast<std::size_t>(c) * rows + static_cast<std::size_t>(r);
+            if (seen[at] || !stripes(c, r) || !lonely(c, r))
+                continue;
+            // The patch of lonely stripe tiles through this one.
+            std::vector<std::pair<std::int64_t, std::int64_t>> todo{{c, r}};
+            seen[at] = true;
+            std::int64_t left = c, right = c, top = r, bottom = r;
+            std::size_t count = 0;
+            std::set<std::uint32_t> ids;
+            while (!todo.empty()) {
+                const auto [x, y] = todo.back();
+                todo.pop_back();
+                ++count;
+                ids.insert(map.AtOrEmpty(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y)).id);
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                for (std::int64_t dc = -1; dc <= 1; ++dc)
+                    for (std::int64_t dr = -1; dr <= 1; ++dr) {
+                        const std::int64_t nx = x + dc, ny = y + dr;
+                        if (!stripes(nx, ny) || !lonely(nx, ny))
+                            continue;
+                        const std::size_t next = static_cast<std::size_t>(nx) * rows + static_cast<std::size_t>(ny);
+                        if (!seen[next]) {
+                            seen[next] = true;
+                            todo.emplace_back(nx, ny);
+                        }
+                    }
+            }
+            std::string names;
+            for (const std::uint32_t id : ids)
+                names += (names.empty() ? "" : ", ") + std::to_string(id);
+            const auto cell = [](std::int64_t x, std::int64_t y) {
+                return Cell(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+            };
+            const sf::FloatRect box(TileSize * static_cast<float>(left), TileSize * static_cast<float>(top),
+                                    TileSize * static_cast<float>(right - left + 1),
+                                    TileSize * static_cast<float>(bottom - top + 1));
+            ADD_FAILURE() << where << ": " << count << (count == 1 ? " tile" : " tiles")
+                          << " of hazard stripes (tile " << names << ") within " << cell(left, top) << " to "
+                          << cell(right, bottom)
+                          << " touch nothing dangerous or moving: no deadly tile, spikes, exploding block, "
+                             "trampoline, drop or fading floor, gate, switch, lift's path or enemy beside them; "
+                          << FirstSeen(run, box);
+        }
 }
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }

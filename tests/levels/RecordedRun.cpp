@@ -8,6 +8,9 @@
 #include "levelrun/ReplayServices.h"
 #include "support/TempDataDir.h"
 
+#include "game/world/FrameProperty.h"
+#include "game/world/TileFlags.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -33,15 +36,29 @@ public:
         const std::array<sf::Vector2f, 4> offsets = GraphicsContext::LayerOffsetsFor(corner_);
         playView_ = GraphicsContext::SnapOffset(offsets[2]);
         sceneryView_ = GraphicsContext::SnapOffset(offsets[1]);
+        backdropView_ = GraphicsContext::SnapOffset(offsets[0]);
     }
 
     sf::Vector2f PlayView() const { return playView_; }
     sf::Vector2f SceneryView() const { return sceneryView_; }
+    sf::Vector2f BackdropView() const { return backdropView_; }
+
+    // The game shows a sign's text, 35 pixels over the sign's centre, while
+    // the player reads it.
+    void ShowSignText(const std::string&, float x, float y) override
+    {
+        signsRead_.emplace_back(static_cast<std::int32_t>(x / TileSize),
+                                static_cast<std::int32_t>((y + 35) / TileSize));
+    }
+    // The signs read since the last call.
+    std::vector<TilePos> TakeSignsRead() { return std::exchange(signsRead_, {}); }
 
 private:
     sf::Vector2f corner_;
     sf::Vector2f playView_;
     sf::Vector2f sceneryView_;
+    sf::Vector2f backdropView_;
+    std::vector<TilePos> signsRead_;
 };
 
 std::vector<std::pair<std::uint32_t, std::uint32_t>> CheckpointCells(const Tilemap& map)
@@ -55,6 +72,93 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> CheckpointCells(const Tilem
         }
     return cells;
 }
+
+// What the player stands on and uses, step by step.
+class UseWatch {
+public:
+    explicit UseWatch(const Tilemap& map)
+    {
+        for (std::uint32_t c = 0; c < map.Columns(); ++c)
+            for (std::uint32_t r = 0; r < map.Rows(); ++r)
+                if (Watched(map.AtOrEmpty(c, r).id))
+                    cells_.push_back({TilePos(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r)),
+                                      State(map.AtOrEmpty(c, r))});
+    }
+
+    // The watched tiles that the step changed, the warp the player entered,
+    // and the signs read.
+    std::vector<TilePos> Uses(const Tilemap& map, const Player& player, int warpBefore, std::vector<TilePos> signs)
+    {
+        std::vector<TilePos> uses = std::move(signs);
+        for (Watch& watch : cells_) {
+            const auto now = State(map.AtOrEmpty(static_cast<std::uint32_t>(watch.cell.x),
+                                                 static_cast<std::uint32_t>(watch.cell.y)));
+            // (A checkpoint that another one replaces is not used.)
+            if (now != watch.state && now.first != InactiveCheckpointId)
+                uses.push_back(watch.cell);
+            watch.state = now;
+        }
+        if (warpBefore == 0 && player.warpCounter == 1)
+            for (const TilePos& cell : CellsUnder(player.Left(), player.Top(), player.Right(), player.Bottom()))
+                if (map.AtOrEmpty(static_cast<std::uint32_t>(cell.x), static_cast<std::uint32_t>(cell.y)).id == WarpId)
+                    uses.push_back(cell);
+        return uses;
+    }
+
+    // The tiles under the player's feet while it stands.
+    static std::vector<TilePos> StandsOn(const Tilemap& map, const Player& player)
+    {
+        std::vector<TilePos> cells;
+        if (player.state != StateOnGround && !player.IsOnSlope() && player.state != StateAtLadderStanding)
+            return cells;
+        const float feet = player.Bottom() + 1;
+        for (const TilePos& cell : CellsUnder(player.Left(), feet, player.Right(), feet)) {
+            const Tile& tile = map.AtOrEmpty(static_cast<std::uint32_t>(cell.x), static_cast<std::uint32_t>(cell.y));
+            const std::uint32_t flags = GetTileFlags(tile.id);
+            if (IsTileSolid(tile) || tile.id == OneWayDownId ||
+                (flags & (TileFlag::WalkerSolid | TileFlag::RisingSlope | TileFlag::FallingSlope)))
+                cells.push_back(cell);
+        }
+        return cells;
+    }
+
+private:
+    struct Watch {
+        TilePos cell;
+        std::pair<std::uint32_t, std::int32_t> state;
+    };
+
+    static bool Watched(std::uint32_t id)
+    {
+        return (id >= ItemBlockId && id <= InactiveCheckpointId) || id == SwitchId || id == PressedSwitchId ||
+               id == CoinId;
+    }
+
+    // The id, and the frame of a power-up block (which stays, emptied).
+    static std::pair<std::uint32_t, std::int32_t> State(const Tile& tile)
+    {
+        const bool powerUp = tile.id >= InvulnerabilityBlockId && tile.id <= JetpackBlockId;
+        return {tile.id, powerUp ? tile.GetFrameProperty().frame : 0};
+    }
+
+    // The cells that the box overlaps, edges excluded.
+    static std::vector<TilePos> CellsUnder(float left, float top, float right, float bottom)
+    {
+        std::vector<TilePos> cells;
+        if (right < 0 || bottom < 0)
+            return cells;
+        const auto c0 = static_cast<std::int32_t>(std::max(0.f, left) / TileSize);
+        const auto c1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(right, left)) / TileSize);
+        const auto r0 = static_cast<std::int32_t>(std::max(0.f, top) / TileSize);
+        const auto r1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(bottom, top)) / TileSize);
+        for (std::int32_t c = c0; c <= c1; ++c)
+            for (std::int32_t r = r0; r <= r1; ++r)
+                cells.emplace_back(c, r);
+        return cells;
+    }
+
+    std::vector<Watch> cells_;
+};
 
 }  // namespace
 
@@ -93,14 +197,18 @@ void RecordedRun::Play()
     loaded = game->GetWorld();
     foreground = game->GetForegroundScenery();
     background = game->GetBackgroundScenery();
+    backgroundIndex = game->GetBackgroundIndex();
 
     const auto checkpoints = CheckpointCells(loaded.tilemap);
     std::vector<std::uint32_t> active(checkpoints.size());
     for (std::size_t k = 0; k < checkpoints.size(); ++k)
         active[k] = loaded.tilemap.AtOrEmpty(checkpoints[k].first, checkpoints[k].second).id;
 
+    UseWatch watch(loaded.tilemap);
+    GamePhase phaseBefore = game->GetPhase();
     for (const replay::HeldKeys held : keys) {
         services.Hold(held);
+        const int warpBefore = game->GetPlayer()->warpCounter;
         game->Update();
         const Player& player = *game->GetPlayer();
         RunStep step;
@@ -111,6 +219,15 @@ void RecordedRun::Play()
         step.playView = services.PlayView();
         step.sceneryView = services.SceneryView();
         Observe(*game, step, static_cast<int>(steps.size()) + 1);
+        step.backdropView = services.BackdropView();
+        if (step.phase == PhasePlaying)
+            step.standsOn = UseWatch::StandsOn(game->GetWorld().tilemap, player);
+        std::vector<TilePos> uses =
+            watch.Uses(game->GetWorld().tilemap, player, warpBefore, services.TakeSignsRead());
+        // A respawn puts back the tiles of the checkpoint's time: no use.
+        if (phaseBefore == PhasePlaying && step.phase == PhasePlaying)
+            step.uses = std::move(uses);
+        phaseBefore = step.phase;
         steps.push_back(step);
         const int n = static_cast<int>(steps.size());
         if (firstPlayStep == 0 && step.phase == PhasePlaying)

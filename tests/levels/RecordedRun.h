@@ -3,6 +3,7 @@
 #include "app/PlayerStats.h"
 #include "game/objects/Scenery.h"
 #include "game/sim/GamePhase.h"
+#include "game/world/TilePos.h"
 #include "game/world/World.h"
 #include "levelrun/Replay.h"
 
@@ -76,6 +77,17 @@ struct RunStep {
     // The live enemies on screen (in the play field's view), with their gap
     // from the player's box.
     std::vector<NearEnemy> enemies;
+
+    // --- What the run shows and touches, for the placement rules ---------
+    // Where the far background's layer is drawn from, as the play field's.
+    sf::Vector2f backdropView;
+    // The cells of the tiles the player stands on after the step, while
+    // playing.
+    std::vector<TilePos> standsOn;
+    // The cells of the tiles the player uses in the step while playing: a
+    // sign read, an inactive checkpoint touched, a switch pressed, a warp
+    // entered, a coin taken, an item or power-up block hit from below.
+    std::vector<TilePos> uses;
 };
 
 // How far from the player's box RunStep::nearTiles looks, in pixels.
@@ -142,6 +154,10 @@ public:
     // The view at every step that is a multiple of ViewSpacing while the
     // player plays, and at the level end (its last).
     std::vector<ViewShot> views;
+
+    // --- For the placement rules ---------------------------------------------
+    // The level's background (0 forest, 1 volcano, 2 laboratory).
+    std::int16_t backgroundIndex = -1;
 
     const RunStep& Step(int n) const { return steps.at(static_cast<std::size_t>(n - 1)); }
 

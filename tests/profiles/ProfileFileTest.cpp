@@ -1,6 +1,8 @@
 #include "app/ProfileStore.h"
 #include "support/BlockedSaves.h"
+#include "support/FileFaults.h"
 #include "support/TempDataDir.h"
+#include "t4/io/filereader.h"
 
 #include "ProfileTestFiles.h"
 
@@ -8,8 +10,13 @@
 
 #include <boost/filesystem.hpp>
 
+#include <functional>
+#include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace profiletest;
 
@@ -181,7 +188,7 @@ TEST(ProfileFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
         {"a line after the checksum", valid + "{2}\n", "Unexpected data after the checksum"},
         {"a section after the checksum", valid + "\n.: Extra :.\n{2}\n", "Unexpected data after the checksum"},
         {"a second checksum section", valid + "\n.: Checksum :.\n", "Unexpected data after the checksum"},
-        {"an empty file", "", "(Input) Can't open file \"Data/Profiles.txt\""},
+        {"an empty file", "", "(Input) File \"Data/Profiles.txt\" is empty"},
     };
     for (const DamagedCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -229,6 +236,124 @@ TEST(HighscoreFile, DamagedFileIsSetAsideAndReplacedByAnEmptyOne)
     }
 }
 
+// What is not a regular file, or is far larger than any file the game
+// writes, is damaged at once and never read: set aside as it is (a link as
+// a link) and replaced by an empty file.
+TEST(DataFiles, AFileThatIsNotARegularOneOrIsTooLargeIsDamagedUnread)
+{
+    namespace fs = boost::filesystem;
+    struct Case {
+        const char* what;
+        std::function<void(const testsupport::TempDataDir&, const std::string& file)> make;
+        std::string reason;  // {file} stands for the file's name
+        fs::file_type setAside;
+    } cases[] = {
+        {"a link to an endless device",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             fs::create_symlink("/dev/zero", dir.DataPath(file));
+         },
+         "(Input) File \"Data/{file}\" is a character device, not a regular file", fs::symlink_file},
+        {"a pipe",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             ASSERT_EQ(0, ::mkfifo(dir.DataPath(file).c_str(), 0600));
+         },
+         "(Input) File \"Data/{file}\" is a pipe, not a regular file", fs::fifo_file},
+        {"a file beyond the limit",
+         [](const testsupport::TempDataDir& dir, const std::string& file) {
+             dir.WriteFile("Data/" + file, std::string(t4::filereader::size_limit + 1, '{'));
+         },
+         "(Input) File \"Data/{file}\" is larger than " + std::to_string(t4::filereader::size_limit) + " bytes",
+         fs::regular_file},
+    };
+    struct File {
+        std::string name, errorName, what, empty;
+        void (ProfileStore::*load)();
+    } files[] = {
+        {"Profiles.txt", "Profiles_error.txt", "profiles", EmptyProfilesFile(), &ProfileStore::LoadProfiles},
+        {"Highscore.txt", "Highscore_error.txt", "highscores", EmptyHighscoresFile(), &ProfileStore::LoadHighscores},
+    };
+    for (const Case& c : cases) {
+        for (const File& file : files) {
+            SCOPED_TRACE(std::string(c.what) + " as " + file.name);
+            testsupport::TempDataDir dir;
+            c.make(dir, file.name);
+            std::string reason = c.reason;
+            reason.replace(reason.find("{file}"), 6, file.name);
+            LogCapture log;
+            ProfileStore store;
+            (store.*file.load)();
+            EXPECT_TRUE(store.profiles.empty() && store.highscores.empty());
+            EXPECT_EQ(Entry("Failed to load " + file.what + ": " + reason + ".\nEmpty file has been created."),
+                      log.Text());
+            EXPECT_EQ(file.empty, dir.ReadFile("Data/" + file.name));
+            EXPECT_EQ(fs::regular_file, fs::symlink_status(dir.DataPath(file.name)).type());
+            EXPECT_EQ(c.setAside, fs::symlink_status(dir.DataPath(file.errorName)).type());
+        }
+    }
+}
+
+// A file that the game could never have written is damaged although its
+// checksum matches: more profiles or highscores than the store keeps, or a
+// name longer than a player can type.
+TEST(DataFiles, AFileBeyondTheStoresLimitsIsDamagedThoughItsChecksumMatches)
+{
+    auto profileLines = [](std::size_t count, std::size_t nameLength) {
+        Lines lines;
+        for (std::size_t i = 0; i < count; ++i)
+            lines.push_back({std::string(nameLength, static_cast<char>('A' + i)), "0", "1", "1", "1", "1", "3", "0",
+                             "0", "0", "0", "0", "0"});
+        return lines;
+    };
+    auto highscoreLines = [](std::size_t count, std::size_t nameLength) {
+        Lines lines;
+        for (std::size_t i = 0; i < count; ++i)
+            lines.push_back({std::string(nameLength, static_cast<char>('A' + i)), std::to_string(100 - i)});
+        return lines;
+    };
+    const std::size_t longest = ProfileStore::MaxNameLength;
+    const std::string tooLong = "Name longer than " + std::to_string(longest) + " characters";
+    struct Case {
+        const char* what;
+        bool profiles;
+        std::string contents;
+        std::string reason;  // "" when the file loads
+    } cases[] = {
+        {"as many profiles as kept, the longest names", true,
+         ProfilesFile(profileLines(ProfileStore::MaxProfiles, longest)), ""},
+        {"one profile more", true, ProfilesFile(profileLines(ProfileStore::MaxProfiles + 1, 3)),
+         "More than " + std::to_string(ProfileStore::MaxProfiles) + " profiles"},
+        {"a profile name one too long", true, ProfilesFile(profileLines(1, longest + 1)), tooLong},
+        {"as many highscores as kept, the longest names", false,
+         HighscoresFile(highscoreLines(ProfileStore::MaxHighscores, longest)), ""},
+        {"one highscore more", false, HighscoresFile(highscoreLines(ProfileStore::MaxHighscores + 1, 3)),
+         "More than " + std::to_string(ProfileStore::MaxHighscores) + " highscores"},
+        {"a highscore name one too long", false, HighscoresFile(highscoreLines(1, longest + 1)), tooLong},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        const std::string file = c.profiles ? "Data/Profiles.txt" : "Data/Highscore.txt";
+        dir.WriteFile(file, c.contents);
+        LogCapture log;
+        ProfileStore store;
+        if (c.profiles)
+            store.LoadProfiles();
+        else
+            store.LoadHighscores();
+        const std::size_t loaded = c.profiles ? store.profiles.size() : store.highscores.size();
+        if (c.reason.empty()) {
+            EXPECT_EQ(c.profiles ? ProfileStore::MaxProfiles : ProfileStore::MaxHighscores, loaded);
+            EXPECT_EQ("", log.Text());
+            continue;
+        }
+        EXPECT_EQ(0u, loaded);
+        EXPECT_EQ(Entry("Failed to load " + std::string(c.profiles ? "profiles" : "highscores") + ": " + c.reason +
+                        ".\nEmpty file has been created."),
+                  log.Text());
+        EXPECT_EQ(c.contents, dir.ReadFile(c.profiles ? "Data/Profiles_error.txt" : "Data/Highscore_error.txt"));
+    }
+}
+
 TEST(DataFiles, MissingFilesAreCreatedEmpty)
 {
     testsupport::TempDataDir dir;
@@ -236,10 +361,10 @@ TEST(DataFiles, MissingFilesAreCreatedEmpty)
     ProfileStore store;
     store.LoadProfiles();
     store.LoadHighscores();
-    EXPECT_EQ(Entry("Failed to load profiles: (Input) Can't open file \"Data/Profiles.txt\".\n"
-                    "Empty file has been created.") +
-                  Entry("Failed to load highscores: (Input) Can't open file \"Data/Highscore.txt\".\n"
-                        "Empty file has been created."),
+    EXPECT_EQ(Entry("Failed to load profiles: (Input) Can't open file \"Data/Profiles.txt\" (No such file or "
+                    "directory).\nEmpty file has been created.") +
+                  Entry("Failed to load highscores: (Input) Can't open file \"Data/Highscore.txt\" (No such file or "
+                        "directory).\nEmpty file has been created."),
               log.Text());
     EXPECT_EQ(EmptyProfilesFile(), dir.ReadFile("Data/Profiles.txt"));
     EXPECT_EQ(EmptyHighscoresFile(), dir.ReadFile("Data/Highscore.txt"));
@@ -372,7 +497,8 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     store.AddProfile("Cy");
     EXPECT_EQ(3u, store.profiles.size());
     EXPECT_EQ(twoProfiles, dir.ReadFile("Data/Profiles.txt"));
-    EXPECT_EQ(Entry("Failed to save profiles: (Output) Can't open file \"Data/Profiles.txt.tmp\"."), log.Text());
+    EXPECT_EQ(Entry("Failed to save profiles: (Output) Can't open file \"Data/Profiles.txt.tmp\" (Is a directory)."),
+              log.Text());
     boost::filesystem::remove_all(dir.DataPath("Profiles.txt.tmp"));
 
     // The written file cannot be renamed over the target: the temporary file
@@ -381,7 +507,8 @@ TEST(DataFiles, InterruptedOrFailedSaveLeavesAWholeFile)
     LogCapture renameLog;
     store.SaveHighscores();
     EXPECT_NE(std::string::npos,
-              renameLog.Text().find("Failed to save highscores: (Output) Can't replace file \"Data/Highscore.txt\""))
+              renameLog.Text().find("Failed to save highscores: (Output) Can't replace file \"Data/Highscore.txt\" "
+                                    "(Is a directory)."))
         << renameLog.Text();
     EXPECT_FALSE(dir.Exists("Data/Highscore.txt.tmp"));
     EXPECT_TRUE(dir.Exists("Data/Highscore.txt/keep"));
@@ -406,6 +533,62 @@ Lines ProfileLines(const std::vector<std::string>& names)
 }
 
 }  // namespace
+
+// Whatever stands at the temporary file's name is never written through: a
+// link there, to a file or to nothing, is replaced by a new file.
+TEST(DataFiles, ASaveNeverWritesThroughALinkAtItsTemporaryName)
+{
+    for (const bool victimExists : {true, false}) {
+        SCOPED_TRACE(victimExists ? "a link to a file outside Data" : "a link to no file");
+        testsupport::TempDataDir dir;
+        if (victimExists)
+            dir.WriteFile("victim.txt", "not the game's");
+        boost::filesystem::create_symlink("../victim.txt", dir.DataPath("Profiles.txt.tmp"));
+        LogCapture log;
+        ProfileStore store;
+        store.AddProfile("Ann");
+        EXPECT_EQ("", log.Text());
+        EXPECT_EQ(victimExists ? "not the game's" : "", dir.ReadFile("victim.txt"));
+        EXPECT_EQ(victimExists, dir.Exists("victim.txt"));
+        EXPECT_EQ(boost::filesystem::regular_file,
+                  boost::filesystem::symlink_status(dir.DataPath("Profiles.txt")).type());
+        EXPECT_EQ(ProfilesFile(ProfileLines({"Ann"})), dir.ReadFile("Data/Profiles.txt"));
+        EXPECT_EQ(boost::filesystem::file_not_found,
+                  boost::filesystem::symlink_status(dir.DataPath("Profiles.txt.tmp")).type());
+    }
+}
+
+// A save that fails on the disk is told and logged with the reason the
+// system gave, for the write as for the rename.
+TEST(DataFiles, AFailedSaveTellsTheReasonTheSystemGave)
+{
+    using Kind = testsupport::WriteFault::Kind;
+    struct Case {
+        Kind kind;
+        std::string reason;
+    } cases[] = {
+        {Kind::FileSizeLimit, "(Output) Can't write file \"Data/Profiles.txt.tmp\" (File too large)"},
+        {Kind::FullDisk, "(Output) Can't write file \"Data/Profiles.txt.tmp\" (No space left on device)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        testsupport::TempDataDir dir;
+        testsupport::WriteFault fault(c.kind, dir.Path() + "/Data");
+        if (!fault.Active()) {
+            std::cout << "This case is left out here: " << fault.Refusal() << std::endl;
+            continue;
+        }
+        LogCapture log;
+        ProfileStore store;
+        store.AddProfile("Ann");
+        fault.End();
+        EXPECT_EQ(Entry("Failed to save profiles: " + c.reason + "."), log.Text());
+        EXPECT_NE(std::string::npos, store.saveFailures.Take().find("\n   " + c.reason + "\n")) << c.reason;
+        EXPECT_FALSE(dir.Exists("Data/Profiles.txt"));
+        EXPECT_FALSE(dir.Exists("Data/Profiles.txt.tmp"));
+        EXPECT_EQ(1u, store.profiles.size());
+    }
+}
 
 TEST(DataFiles, ProfilesOfAFailedSaveOutliveReloadsUntilASaveSucceeds)
 {
@@ -497,4 +680,37 @@ TEST(DataFiles, ThePlayerIsToldOnceOfEachFileThatCannotBeSaved)
     store.AddProfile("Bob");
     EXPECT_EQ("", store.saveFailures.Take());
     EXPECT_EQ("damaged", dir.ReadFile("Data/Profiles_error.txt"));
+}
+
+// Once a save of the file has succeeded, its next failure is told again; a
+// failure that a later save mends before the player was told is not told at
+// all, on screen or at the end of the game.
+TEST(DataFiles, AFailureIsToldAgainOnceASaveOfTheFileHasSucceeded)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    ProfileStore store;
+    const std::string file = "\"Data/Profiles.txt\"";
+    auto blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Ann");
+    EXPECT_NE(std::string::npos, store.saveFailures.Take().find(file));
+    blocked.reset();
+    store.AddProfile("Bob");
+    EXPECT_EQ("", store.saveFailures.Take());
+    blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Cy");
+    EXPECT_NE(std::string::npos, store.saveFailures.Take().find(file));
+
+    blocked.reset();
+    store.AddProfile("Dee");
+    blocked = std::make_unique<testsupport::BlockedSaves>(dir, "Profiles.txt");
+    store.AddProfile("Eve");
+    EXPECT_EQ((std::vector<std::string>{"Vrenk II could not save \"Data/Profiles.txt\", and what changed in it is "
+                                        "lost: (Output) Can't open file \"Data/Profiles.txt.tmp\" (Is a directory)"}),
+              store.saveFailures.Untold());
+    blocked.reset();
+    store.SaveProfiles();
+    EXPECT_TRUE(store.saveFailures.Untold().empty());
+    EXPECT_EQ("", store.saveFailures.Take());
+    EXPECT_EQ(5u, LoadedProfileCount());
 }

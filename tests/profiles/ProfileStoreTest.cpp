@@ -40,10 +40,14 @@ TEST(ProfileStore, AddProfileKeepsFiveUniqueStorableNames)
     EXPECT_EQ(ProfilesFile({{"Ann", "0", "1", "1", "1", "1", "3", "0", "0", "0", "0", "0", "0"}}),
               dir.ReadFile("Data/Profiles.txt"));
 
-    // Taken names (byte-wise) and names the file could not hold are refused.
-    for (const char* name : {"Ann", "ann", "Ann ", "a; b", "line\nbreak", "Bob", "Cy", "Dee", "Eve"})
+    // Taken names (byte-wise), names the file could not hold and names longer
+    // than a player can type are refused.
+    const std::string longest(ProfileStore::MaxNameLength, 'L');
+    for (const std::string& name : {std::string("Ann"), std::string("ann"), std::string("Ann "), std::string("a; b"),
+                                    std::string("line\nbreak"), longest + "x", std::string("Bob"), longest,
+                                    std::string("Dee"), std::string("Eve")})
         store.AddProfile(name);
-    const std::vector<std::string> five = {"Ann", "ann", "Ann ", "Bob", "Cy"};
+    const std::vector<std::string> five = {"Ann", "ann", "Ann ", "Bob", longest};
     EXPECT_EQ(five, Names(store.profiles));
     store.AddProfile("Zed");  // a sixth is refused, and the file is not written
     ProfileStore reread;

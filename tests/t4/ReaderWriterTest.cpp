@@ -4,14 +4,19 @@
 #include "t4/io/filewriter.h"
 #include "t4/io/io_exception.h"
 #include "t4/io/memoryreader.h"
+#include "t4/io/memorywriter.h"
 #include "t4/io/token_container.h"
 
 #include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -100,18 +105,31 @@ protected:
     t4::formatter format = MakeDataFileFormatter();
 };
 
-TEST_F(SectionedText, WriterProducesTheFormatAndEmptiesTheContainer)
+TEST_F(SectionedText, WritersProduceTheFormatAndEmptyTheContainer)
 {
-    {
-        t4::filewriter writer(format);
-        writer.open("Data/Out.txt", "A");
+    const std::string expected = "..:: A ::..\n\n.: S :.\n{1; x}\n";
+    auto write = [](t4::basic_writer& writer) {
         writer.write_subtitle("S");
         t4::token_container c;
         c << 1 << "x";
         writer.write_data(c);
         EXPECT_TRUE(c.empty());
+    };
+    {
+        t4::filewriter writer(format);
+        writer.open("Data/Out.txt", "A");
+        write(writer);
     }
-    EXPECT_EQ("..:: A ::..\n\n.: S :.\n{1; x}\n", dir.ReadFile("Data/Out.txt"));
+    EXPECT_EQ(expected, dir.ReadFile("Data/Out.txt"));
+
+    // Opening the memory writer again starts a new text.
+    t4::memorywriter memory(format);
+    memory.open("Old");
+    write(memory);
+    memory.open("A");
+    EXPECT_EQ("(Output) Title must not be empty", OpenError([&] { memory.open(""); }));
+    write(memory);
+    EXPECT_EQ(expected, memory.str());
 }
 
 TEST_F(SectionedText, RoundTripThroughFileAndMemory)
@@ -185,14 +203,44 @@ TEST_F(SectionedText, OpenFailures)
         EXPECT_EQ(c.message, OpenError([&] { memory.open(c.text.data(), c.text.size()); })) << c.what;
     }
 
-    dir.WriteFile("Data/Empty.txt", "");
-    EXPECT_EQ("(Input) Can't open file \"Data/Empty.txt\"",
-              OpenError([&] { t4::filereader r("Data/Empty.txt", format); }));
-    EXPECT_EQ("(Input) Can't open file \"Data/Missing.txt\"",
-              OpenError([&] { t4::filereader r("Data/Missing.txt", format); }));
     t4::memoryreader memory(format);
     EXPECT_EQ("(Input) memoryreader: Can't open file in memory", OpenError([&] { memory.open("", 0); }));
     EXPECT_EQ("(Input) memoryreader: Can't open file in memory", OpenError([&] { memory.open(nullptr, 0); }));
+}
+
+// The file reader takes in a regular file of a bounded size, and nothing
+// else: a device or a pipe would never end, or never begin.
+TEST_F(SectionedText, FileReaderOpensOnlyARegularFileOfBoundedSize)
+{
+    const std::string head = "..:: A ::..\n\n.: S :.\n";
+    auto ofSize = [&head](std::size_t size) {
+        return head + "{" + std::string(size - head.size() - 3, 'x') + "}\n";
+    };
+    const std::size_t limit = t4::filereader::size_limit;
+    ASSERT_EQ(0, ::mkfifo(dir.DataPath("Pipe.txt").c_str(), 0600));
+    boost::filesystem::create_symlink("/dev/zero", dir.DataPath("Zero.txt"));
+    boost::filesystem::create_directory(dir.DataPath("Folder.txt"));
+    dir.WriteFile("Data/Empty.txt", "");
+    dir.WriteFile("Data/Largest.txt", ofSize(limit));
+    dir.WriteFile("Data/Large.txt", ofSize(limit + 1));
+    struct Case { const char* file; std::string message; };
+    const Case cases[] = {
+        {"Missing.txt", "(Input) Can't open file \"Data/Missing.txt\" (No such file or directory)"},
+        {"Empty.txt", "(Input) File \"Data/Empty.txt\" is empty"},
+        {"Folder.txt", "(Input) File \"Data/Folder.txt\" is a folder, not a regular file"},
+        {"Zero.txt", "(Input) File \"Data/Zero.txt\" is a character device, not a regular file"},
+        {"Pipe.txt", "(Input) File \"Data/Pipe.txt\" is a pipe, not a regular file"},
+        {"Large.txt", "(Input) File \"Data/Large.txt\" is larger than " + std::to_string(limit) + " bytes"},
+        {"Largest.txt", "opened"},
+    };
+    for (const Case& c : cases) {
+        t4::filereader reader(format);
+        EXPECT_EQ(c.message, OpenError([&] { reader.open(std::string("Data/") + c.file); })) << c.file;
+    }
+    t4::filereader largest("Data/Largest.txt", format);
+    EXPECT_EQ((Lines{"title A", "subtitle S", "data <" + std::string(limit - head.size() - 3, 'x') + ">",
+                     "false S", "error " + ReadPastEnd}),
+              Walk(largest));
 }
 
 TEST_F(SectionedText, OpeningAgainStartsAfresh)
@@ -231,10 +279,12 @@ TEST_F(SectionedText, UnopenedReadersAndWriterReportIt)
     t4::filereader file(format);
     t4::memoryreader memory(format);
     t4::filewriter writer(format);
+    t4::memorywriter memoryWriter(format);
     EXPECT_EQ("(Input) No file currently opened", OpenError([&] { file.check_error(); }));
     EXPECT_EQ("(Input) No file currently opened", OpenError([&] { memory.check_error(); }));
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.check_error(); }));
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.write_subtitle("S"); }));
+    EXPECT_EQ("(Output) No file currently opened", OpenError([&] { memoryWriter.write_subtitle("S"); }));
     t4::token_container c = Tokens({"a"});
     EXPECT_EQ("(Output) No file currently opened", OpenError([&] { writer.write_data(c); }));
     EXPECT_EQ("(Input) (Input) No file currently opened", OpenError([&] { file.read_data(c); }));

@@ -248,32 +248,6 @@ TEST(TextureLayout, BackgroundsAreWholeOpaquePictures)
     }
 }
 
-// A background is drawn smoothed and repeating from the window's top to its
-// bottom, so each edge of the screen takes in a little of the picture's other
-// edge: its top and bottom rows must be alike, column by column, or a line in
-// the other edge's colour runs along the screen.
-TEST(TextureLayout, BackgroundsMeetThemselvesAcrossTheTopAndBottom)
-{
-    for (TextureId id : {TextureBackground1, TextureBackground2, TextureBackground3}) {
-        const BuiltTexture& texture = GetBuiltTexture(id);
-        ASSERT_TRUE(texture.loaded) << texture.error;
-        const sf::Vector2u size = texture.image.getSize();
-        int worst = 0;
-        unsigned worstColumn = 0;
-        for (unsigned x = 0; x < size.x; ++x) {
-            const sf::Color top = texture.image.getPixel(x, 0);
-            const sf::Color bottom = texture.image.getPixel(x, size.y - 1);
-            const int apart = std::max({std::abs(top.r - bottom.r), std::abs(top.g - bottom.g),
-                                        std::abs(top.b - bottom.b)});
-            if (apart > worst) {
-                worst = apart;
-                worstColumn = x;
-            }
-        }
-        EXPECT_LE(worst, 6) << texture.file << ": column " << worstColumn;
-    }
-}
-
 // The victory screen draws its picture unscaled at the window's top left.
 TEST(TextureLayout, VictoryPictureCoversTheWholeWindow)
 {

@@ -4,12 +4,16 @@
 
 #include "support/BlockedSaves.h"
 #include "support/TempDataDir.h"
+#include "t4/io/filereader.h"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -124,6 +128,48 @@ TEST(Config, DamagedFilesAreRewrittenKeepingWhatWasRead)
     }
 }
 
+// An empty file, or one that is not a regular file or is far larger than
+// any the game writes, is damaged at once and never read: the defaults, and
+// a new file in its place (a link is replaced, not written through).
+TEST(Config, AFileThatIsEmptyOrNotARegularOneIsReplacedUnread)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const testsupport::TempDataDir&)> make;
+        std::string reason;
+    } cases[] = {
+        {"empty", [](const testsupport::TempDataDir& dir) { dir.WriteFile("Data/Config.txt", ""); },
+         "(Input) File \"Data/Config.txt\" is empty"},
+        {"a link to an endless device",
+         [](const testsupport::TempDataDir& dir) {
+             boost::filesystem::create_symlink("/dev/zero", dir.DataPath("Config.txt"));
+         },
+         "(Input) File \"Data/Config.txt\" is a character device, not a regular file"},
+        {"a pipe",
+         [](const testsupport::TempDataDir& dir) { ASSERT_EQ(::mkfifo(dir.DataPath("Config.txt").c_str(), 0600), 0); },
+         "(Input) File \"Data/Config.txt\" is a pipe, not a regular file"},
+        {"beyond the limit",
+         [](const testsupport::TempDataDir& dir) {
+             dir.WriteFile("Data/Config.txt", DefaultFile + std::string(t4::filereader::size_limit, '{'));
+         },
+         "(Input) File \"Data/Config.txt\" is larger than " + std::to_string(t4::filereader::size_limit) + " bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDataDir dir;
+        c.make(dir);
+        LogCapture log;
+        GameWindow window;
+        EXPECT_EQ(window.GetMusicVolume(), 100u);
+        const std::string entry = "\nFailed to load configuration: " + c.reason + ".\nDefault file has been created.\n";
+        EXPECT_NE(log.Text().find(entry), std::string::npos)
+            << log.Text();
+        EXPECT_EQ(boost::filesystem::symlink_status(dir.DataPath("Config.txt")).type(),
+                  boost::filesystem::regular_file);
+        EXPECT_EQ(dir.ReadFile("Data/Config.txt"), DefaultFile);
+    }
+}
+
 TEST(Config, AValueOutsideItsChoiceListTakesTheDefaultAndIsLogged)
 {
     struct Case {
@@ -231,7 +277,7 @@ TEST(KeyBindings, BindKeyMovesAKeyBetweenActions)
 
 namespace {
 
-const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\"";
+const std::string Reason = "(Output) Can't open file \"Data/Config.txt.tmp\" (Is a directory)";
 
 }  // namespace
 
@@ -281,6 +327,23 @@ TEST(Config, ThePlayerIsToldOnceThatTheFileCannotBeSaved)
     EXPECT_EQ(told.find("\"Data/Config.txt\"", at + 1), std::string::npos) << told;
     window.SaveConfig();
     EXPECT_EQ(window.saveFailures.Take(), "");
+}
+
+TEST(Config, AFailureIsToldAgainOnceASaveHasSucceeded)
+{
+    testsupport::TempDataDir dir;
+    LogCapture log;
+    GameWindow window;
+    window.saveFailures.Take();
+    for (int round = 0; round < 2; ++round) {
+        {
+            testsupport::BlockedSaves blocked(dir, "Config.txt");
+            window.SaveConfig();
+            EXPECT_NE(window.saveFailures.Take().find(Reason), std::string::npos) << round;
+        }
+        window.SaveConfig();
+        EXPECT_EQ(window.saveFailures.Take(), "") << round;
+    }
 }
 
 TEST(Config, ADamagedFileStaysWhenNoNewOneCanBeWritten)

@@ -1,7 +1,9 @@
 // "Gfx/Background1.png" .. "Gfx/Background3.png": the far backgrounds of the
 // three worlds (forest, volcano, lab), 256 x 192, drawn smoothed at four times
 // their size and repeated from left to right, so every layer here wraps
-// around horizontally. Soft and low in contrast, to keep sprites readable.
+// around horizontally. Up and down each fills the screen once, its top row at
+// the top and its bottom row, the ground, at the bottom. Soft and low in
+// contrast, to keep sprites readable.
 #include "TextureRegistry.h"
 #include "WorldArt.h"
 
@@ -50,20 +52,6 @@ void WrapX(Paint paint)
         paint(o);
 }
 
-// The game draws the picture smoothed and repeating, so on the screen its top
-// edge takes in a little of its bottom row, and the reverse: the last rows
-// fade, column by column, into the colours of the top row, so that the two
-// edges meet with nothing to see (under the forest, as a mist on the ground).
-void MeetTopRow(Canvas& c)
-{
-    const int rows = 5;
-    for (int x = 0; x < W; ++x) {
-        const sf::Color top = c.Get(x, 0);
-        for (int k = 1; k <= rows; ++k)
-            c.Blend(x, H - 1 - rows + k, top, float(k) / float(rows));
-    }
-}
-
 void PaintForest(Canvas& c)
 {
     c.VerticalGradient({0, 0, W, H}, Rgb(150, 196, 240), Rgb(214, 232, 230));
@@ -101,7 +89,6 @@ void PaintForest(Canvas& c)
         });
     }
     FillBelow(c, [](float x) { return Ridge(x, 176, 6, 32, 4040u); }, Rgb(64, 100, 60), Rgb(52, 84, 50));
-    MeetTopRow(c);
 }
 
 void PaintVolcano(Canvas& c)
@@ -144,7 +131,6 @@ void PaintVolcano(Canvas& c)
         WrapX([&](float o) { Glow(c, x + o, 190, 34, Rgb(255, 120, 40, 120)); });
     }
     FillBelow(c, [](float x) { return Ridge(x, 180, 5, 32, 4130u); }, Rgb(52, 30, 34), Rgb(46, 26, 30));
-    MeetTopRow(c);
 }
 
 void PaintLab(Canvas& c)
@@ -202,7 +188,6 @@ void PaintLab(Canvas& c)
         c.FillRect({x - 3, 159, 12, 1}, Rgb(110, 126, 146));
         c.FillCircle(float(x + 3), 164.f, 1.5f, Rgb(140, 220, 120, 200));
     }
-    MeetTopRow(c);
 }
 
 const TextureRegistration forest{"Gfx/Background1.png", W, H, PaintForest};

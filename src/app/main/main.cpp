@@ -7,6 +7,6 @@ int main(int, char**)
         Application& app = Application::Instance();
         if (app.Startup())
             app.Run();
-        return app.failure;
+        return RunEnd(app.failure, app.UntoldSaveFailures());
     });
 }

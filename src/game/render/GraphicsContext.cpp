@@ -17,6 +17,7 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/View.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 const std::array<float, 4> LayerParallax = {{0.3f, 0.5f, 1.0f, 0.0f}};
@@ -187,23 +188,41 @@ void GraphicsContext::DrawBackground(int mode)
         sf::Texture& texture = resources->GetTexture(TextureBackground1 + static_cast<std::uint32_t>(BackgroundSlot()));
         texture.setSmooth(true);
         texture.setRepeated(true);
-        const sf::Vector2u size = texture.getSize();
-        const sf::Vector2f topLeft = GetViewTopLeft();
-        const float period = 4.f * static_cast<float>(size.x);
-        // The floored remainder, so that a view left of the map's edge is
-        // covered too.
-        float phase = std::fmod(topLeft.x, period);
-        if (phase < 0)
-            phase += period;
-        sf::Sprite sprite(texture, sf::IntRect(0, 0, 2 * static_cast<int>(size.x), static_cast<int>(size.y)));
-        sprite.setScale(4, 4);
-        sprite.setPosition(topLeft.x - phase, topLeft.y);
-        window->window.draw(sprite);
+        const BackdropPlacement place = PlaceBackdrop(GetViewTopLeft(), texture.getSize());
+        const sf::FloatRect& q = place.quad;
+        const sf::FloatRect& t = place.texels;
+        const sf::Vertex quad[4] = {
+            sf::Vertex({q.left, q.top}, {t.left, t.top}),
+            sf::Vertex({q.left, q.top + q.height}, {t.left, t.top + t.height}),
+            sf::Vertex({q.left + q.width, q.top}, {t.left + t.width, t.top}),
+            sf::Vertex({q.left + q.width, q.top + q.height}, {t.left + t.width, t.top + t.height}),
+        };
+        window->window.draw(quad, 4, sf::TriangleStrip, sf::RenderStates(&texture));
         break;
     }
     default:
         break;
     }
+}
+
+GraphicsContext::BackdropPlacement GraphicsContext::PlaceBackdrop(sf::Vector2f viewTopLeft, sf::Vector2u textureSize)
+{
+    constexpr float Scale = 4;
+    const sf::Vector2f size(static_cast<float>(textureSize.x), static_cast<float>(textureSize.y));
+    const float period = Scale * size.x;
+    // The floored remainder, so that a view left of the map's edge is
+    // covered too.
+    float phase = std::fmod(viewTopLeft.x, period);
+    if (phase < 0)
+        phase += period;
+    // Two periods across cover the view from wherever it starts in one. Up
+    // and down the quad shows the picture from the centre of its first row
+    // to the centre of its last: the smoothing then never reaches across its
+    // top or bottom edge into the other one, as the texture repeats.
+    BackdropPlacement place;
+    place.quad = sf::FloatRect(viewTopLeft.x - phase, viewTopLeft.y, 2 * period, Scale * size.y);
+    place.texels = sf::FloatRect(0, 0.5f, 2 * size.x, std::max(0.f, size.y - 1));
+    return place;
 }
 
 void GraphicsContext::DrawSnapped(const sf::Sprite& sprite)

@@ -97,6 +97,17 @@ public:
     // 0 a fixed colour, 1 the background's colour, 2 the background's
     // picture scrolling with the view; any other mode draws nothing.
     void DrawBackground(int mode);
+    // Where the background's picture lies in a view of the far background
+    // (its top-left corner given): the quad it covers, in the view's
+    // coordinates, and the part of the texture the quad shows, in texels.
+    // The picture is drawn at four times its size and repeats from left to
+    // right, scrolling with the view; up and down it stays put on the
+    // screen, from the middle of its first row to the middle of its last.
+    struct BackdropPlacement {
+        sf::FloatRect quad;
+        sf::FloatRect texels;
+    };
+    static BackdropPlacement PlaceBackdrop(sf::Vector2f viewTopLeft, sf::Vector2u textureSize);
     // Draws a copy of the sprite moved to whole pixels.
     void DrawSnapped(const sf::Sprite& sprite);
     // A black rectangle of the given alpha over the view; nothing for 0.

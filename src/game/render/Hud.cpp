@@ -164,8 +164,8 @@ void Hud::DrawCounterAt(std::size_t slot, std::uint32_t value, bool left, sf::Ve
 
 void Hud::DrawHearts(std::uint16_t hearts)
 {
-    const sf::Vector2f topLeft = ViewTopLeft();
-    DrawHeartsAt(hearts, topLeft + sf::Vector2f(HeartsPanelLeft(static_cast<float>(window->window.getSize().x)), Margin));
+    const float left = HeartsPanelLeft(static_cast<float>(window->window.getSize().x));
+    DrawHeartsAt(hearts, ViewTopLeft() + sf::Vector2f(left, Margin));
 }
 
 void Hud::DrawHeartsAt(std::uint16_t hearts, sf::Vector2f at)

@@ -21,4 +21,12 @@ const std::string& make_prefix(int direction)
     }
 }
 
+void check_stream(bool opened, const std::ios& stream, int direction)
+{
+    if (!opened)
+        throw io_exception(make_prefix(direction) + "No file currently opened");
+    if (stream.fail() || stream.bad())
+        throw io_exception(make_prefix(direction) + "Format error");
+}
+
 }  // namespace t4

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ios>
 #include <stdexcept>
 #include <string>
 
@@ -18,5 +19,10 @@ constexpr int direction_output = 1;
 
 // "(Input) " for direction 0, "(Output) " for direction 1.
 const std::string& make_prefix(int direction);
+
+// The check_error of every reader and writer: throws "No file currently
+// opened" when nothing is open, "Format error" when the stream has failed,
+// each after the direction's prefix.
+void check_stream(bool opened, const std::ios& stream, int direction);
 
 }  // namespace t4

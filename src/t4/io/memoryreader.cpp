@@ -27,10 +27,7 @@ void memoryreader::open(const void* data, std::size_t size)
 
 void memoryreader::check_error() const
 {
-    if (!hasText_)
-        throw io_exception(make_prefix(direction_input) + "No file currently opened");
-    if (stream_.fail() || stream_.bad())
-        throw io_exception(make_prefix(direction_input) + "Format error");
+    check_stream(hasText_, stream_, direction_input);
 }
 
 }  // namespace t4
