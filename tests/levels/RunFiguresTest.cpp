@@ -550,12 +550,14 @@ LookGrid Outline(const LookGrid& grid)
     return outline;
 }
 
-// How alike two grids are: at the best alignment within two cells either
-// way, the share of the cells that are not empty in one or the other that
-// hold the same class in both. 0 when both are empty.
+// Two grids laid over each other at every alignment within two cells either
+// way: `count(x, y, dx, dy, shown, same)` scores the cell (x, y) of `a`
+// against the cell (x + dx, y + dy) of `b`; the result is the best share of
+// same to shown over the alignments, 0 when no cell is shown at any.
 constexpr std::int32_t AlignReach = 2;
 
-double Likeness(const LookGrid& a, const LookGrid& b)
+template <typename Count>
+double AtBestAlignment(const LookGrid& a, const LookGrid& b, Count count)
 {
     double best = 0;
     for (std::int32_t dy = -AlignReach; dy <= AlignReach; ++dy)
@@ -563,18 +565,27 @@ double Likeness(const LookGrid& a, const LookGrid& b)
             int shown = 0;
             int same = 0;
             for (std::int32_t y = std::max(0, -dy); y < a.rows && y + dy < b.rows; ++y)
-                for (std::int32_t x = std::max(0, -dx); x < a.columns && x + dx < b.columns; ++x) {
-                    const Look one = a.At(x, y);
-                    const Look other = b.At(x + dx, y + dy);
-                    if (one == Look::Empty && other == Look::Empty)
-                        continue;
-                    ++shown;
-                    same += one == other;
-                }
+                for (std::int32_t x = std::max(0, -dx); x < a.columns && x + dx < b.columns; ++x)
+                    count(x, y, dx, dy, shown, same);
             if (shown > 0)
                 best = std::max(best, static_cast<double>(same) / shown);
         }
     return best;
+}
+
+// How alike two grids are: at the best alignment, the share of the cells
+// that are not empty in one or the other that hold the same class in both.
+double Likeness(const LookGrid& a, const LookGrid& b)
+{
+    return AtBestAlignment(a, b, [&](std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy, int& shown,
+                                     int& same) {
+        const Look one = a.At(x, y);
+        const Look other = b.At(x + dx, y + dy);
+        if (one == Look::Empty && other == Look::Empty)
+            return;
+        ++shown;
+        same += one == other;
+    });
 }
 
 // The same, but a cell that is not empty agrees when the other grid holds
@@ -592,28 +603,19 @@ bool NearbyHolds(const LookGrid& grid, std::int32_t x, std::int32_t y, Look look
 
 double LooseLikeness(const LookGrid& a, const LookGrid& b)
 {
-    double best = 0;
-    for (std::int32_t dy = -AlignReach; dy <= AlignReach; ++dy)
-        for (std::int32_t dx = -AlignReach; dx <= AlignReach; ++dx) {
-            int shown = 0;
-            int same = 0;
-            for (std::int32_t y = std::max(0, -dy); y < a.rows && y + dy < b.rows; ++y)
-                for (std::int32_t x = std::max(0, -dx); x < a.columns && x + dx < b.columns; ++x) {
-                    const Look one = a.At(x, y);
-                    const Look other = b.At(x + dx, y + dy);
-                    if (one != Look::Empty) {
-                        ++shown;
-                        same += NearbyHolds(b, x + dx, y + dy, one);
-                    }
-                    if (other != Look::Empty) {
-                        ++shown;
-                        same += NearbyHolds(a, x, y, other);
-                    }
-                }
-            if (shown > 0)
-                best = std::max(best, static_cast<double>(same) / shown);
+    return AtBestAlignment(a, b, [&](std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy, int& shown,
+                                     int& same) {
+        const Look one = a.At(x, y);
+        const Look other = b.At(x + dx, y + dy);
+        if (one != Look::Empty) {
+            ++shown;
+            same += NearbyHolds(b, x + dx, y + dy, one);
         }
-    return best;
+        if (other != Look::Empty) {
+            ++shown;
+            same += NearbyHolds(a, x, y, other);
+        }
+    });
 }
 
 // Within a level, views are compared by their outlines (the inside of the
