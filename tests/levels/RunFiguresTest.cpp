@@ -551,9 +551,10 @@ LookGrid Outline(const LookGrid& grid)
 }
 
 // Two grids laid over each other at every alignment within two cells either
-// way: `count(x, y, dx, dy, shown, same)` scores the cell (x, y) of `a`
-// against the cell (x + dx, y + dy) of `b`; the result is the best share of
-// same to shown over the alignments, 0 when no cell is shown at any.
+// way: `count(one, other, x, y, dx, dy, shown, same)` scores the class `one`
+// of the cell (x, y) of `a` against the class `other` of the cell
+// (x + dx, y + dy) of `b`; the result is the best share of same to shown over
+// the alignments, 0 when no cell is shown at any.
 constexpr std::int32_t AlignReach = 2;
 
 template <typename Count>
@@ -566,7 +567,7 @@ double AtBestAlignment(const LookGrid& a, const LookGrid& b, Count count)
             int same = 0;
             for (std::int32_t y = std::max(0, -dy); y < a.rows && y + dy < b.rows; ++y)
                 for (std::int32_t x = std::max(0, -dx); x < a.columns && x + dx < b.columns; ++x)
-                    count(x, y, dx, dy, shown, same);
+                    count(a.At(x, y), b.At(x + dx, y + dy), x, y, dx, dy, shown, same);
             if (shown > 0)
                 best = std::max(best, static_cast<double>(same) / shown);
         }
@@ -577,10 +578,8 @@ double AtBestAlignment(const LookGrid& a, const LookGrid& b, Count count)
 // that are not empty in one or the other that hold the same class in both.
 double Likeness(const LookGrid& a, const LookGrid& b)
 {
-    return AtBestAlignment(a, b, [&](std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy, int& shown,
-                                     int& same) {
-        const Look one = a.At(x, y);
-        const Look other = b.At(x + dx, y + dy);
+    return AtBestAlignment(a, b, [](Look one, Look other, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                                    int& shown, int& same) {
         if (one == Look::Empty && other == Look::Empty)
             return;
         ++shown;
@@ -603,10 +602,8 @@ bool NearbyHolds(const LookGrid& grid, std::int32_t x, std::int32_t y, Look look
 
 double LooseLikeness(const LookGrid& a, const LookGrid& b)
 {
-    return AtBestAlignment(a, b, [&](std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy, int& shown,
-                                     int& same) {
-        const Look one = a.At(x, y);
-        const Look other = b.At(x + dx, y + dy);
+    return AtBestAlignment(a, b, [&](Look one, Look other, std::int32_t x, std::int32_t y, std::int32_t dx,
+                                     std::int32_t dy, int& shown, int& same) {
         if (one != Look::Empty) {
             ++shown;
             same += NearbyHolds(b, x + dx, y + dy, one);
