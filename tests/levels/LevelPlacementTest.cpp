@@ -426,12 +426,30 @@ bool GoneWhenUsed(std::uint32_t id) { return id == CoinId || id == ItemBlockId; 
 // tiles under the same plate at that step.
 TEST_P(LevelPlacement, RouteNeverGoesUnderTheHud)
 {
+    // Why a tile matters: the player's start, a tile off the run's route,
+    // or one the run uses or stands on (first at `since`).
+    enum class Role { Start, OffRoute, Used, StoodOn };
     struct Watched {
         TilePos cell;
         std::uint32_t id;
-        // The step up to which it shows, and why it matters.
+        // The step up to which it shows.
         int until;
-        std::string why;
+        Role role;
+        int since = 0;
+        std::string Why() const
+        {
+            switch (role) {
+            case Role::Start:
+                return "the player's start";
+            case Role::OffRoute:
+                return "off the run's route";
+            case Role::Used:
+                return "used by the run at step " + std::to_string(since);
+            case Role::StoodOn:
+                break;
+            }
+            return "stood on by the run at step " + std::to_string(since);
+        }
     };
     const int last = static_cast<int>(run.steps.size());
     std::map<TilePos, Watched> watched;
@@ -440,26 +458,28 @@ TEST_P(LevelPlacement, RouteNeverGoesUnderTheHud)
             const std::uint32_t id = map.AtOrEmpty(c, r).id;
             const TilePos cell(static_cast<std::int32_t>(c), static_cast<std::int32_t>(r));
             if (MustBeSeen(id))
-                watched[cell] = {cell, id, last,
-                                 id == ActiveCheckpointId ? "the player's start" : "off the run's route"};
+                watched[cell] = {cell, id, last, id == ActiveCheckpointId ? Role::Start : Role::OffRoute};
         }
     for (int n = 1; n <= last; ++n) {
         for (const TilePos& cell : run.Step(n).uses) {
             auto found = watched.find(cell);
-            if (found == watched.end() || found->second.why != "off the run's route")
+            if (found == watched.end() || found->second.role != Role::OffRoute)
                 continue;
-            found->second.why = "used by the run at step " + std::to_string(n);
+            found->second.role = Role::Used;
+            found->second.since = n;
             if (GoneWhenUsed(found->second.id))
                 found->second.until = n;
         }
         for (const TilePos& cell : run.Step(n).standsOn) {
             auto found = watched.find(cell);
             if (found == watched.end())
-                watched[cell] = {cell, map.AtOrEmpty(static_cast<std::uint32_t>(cell.x),
-                                                     static_cast<std::uint32_t>(cell.y)).id,
-                                 last, "stood on by the run at step " + std::to_string(n)};
-            else if (found->second.why == "off the run's route")
-                found->second.why = "stood on by the run at step " + std::to_string(n);
+                watched[cell] = {cell,
+                                 map.AtOrEmpty(static_cast<std::uint32_t>(cell.x), static_cast<std::uint32_t>(cell.y)).id,
+                                 last, Role::StoodOn, n};
+            else if (found->second.role == Role::OffRoute) {
+                found->second.role = Role::StoodOn;
+                found->second.since = n;
+            }
         }
     }
 
@@ -483,7 +503,7 @@ TEST_P(LevelPlacement, RouteNeverGoesUnderTheHud)
             for (const auto& plate : HudPlates(step.stats))
                 if (Overlap(shown, plate.second)) {
                     told.push_back({i, "at step " + std::to_string(i) + " the tile " + std::to_string(tile.id) +
-                                           " at " + Cell(c, r) + " (" + tile.why + ") under the " + plate.first +
+                                           " at " + Cell(c, r) + " (" + tile.Why() + ") under the " + plate.first +
                                            " plate"});
                     found = true;
                     break;
@@ -944,14 +964,9 @@ std::vector<bool> DangerOrMotion(const World& world)
     const std::uint32_t rows = map.Rows();
     std::vector<bool> marked(static_cast<std::size_t>(columns) * rows, false);
     auto markBox = [&](float left, float top, float width, float height) {
-        const int c0 = std::max(0, static_cast<int>(std::floor(left / TileSize)));
-        const int r0 = std::max(0, static_cast<int>(std::floor(top / TileSize)));
-        const int c1 =
-            std::min(static_cast<int>(columns) - 1, static_cast<int>(std::ceil((left + width) / TileSize)) - 1);
-        const int r1 = std::min(static_cast<int>(rows) - 1, static_cast<int>(std::ceil((top + height) / TileSize)) - 1);
-        for (int c = c0; c <= c1; ++c)
-            for (int r = r0; r <= r1; ++r)
-                marked[static_cast<std::size_t>(c) * rows + static_cast<std::size_t>(r)] = true;
+        for (const TilePos& cell : CellsUnder(left, top, left + width, top + height))
+            if (cell.x < static_cast<std::int32_t>(columns) && cell.y < static_cast<std::int32_t>(rows))
+                marked[static_cast<std::size_t>(cell.x) * rows + static_cast<std::size_t>(cell.y)] = true;
     };
     for (std::uint32_t c = 0; c < columns; ++c)
         for (std::uint32_t r = 0; r < rows; ++r) {

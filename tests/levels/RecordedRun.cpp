@@ -141,26 +141,25 @@ private:
         return {tile.id, powerUp ? tile.GetFrameProperty().frame : 0};
     }
 
-    // The cells that the box overlaps, edges excluded.
-    static std::vector<TilePos> CellsUnder(float left, float top, float right, float bottom)
-    {
-        std::vector<TilePos> cells;
-        if (right < 0 || bottom < 0)
-            return cells;
-        const auto c0 = static_cast<std::int32_t>(std::max(0.f, left) / TileSize);
-        const auto c1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(right, left)) / TileSize);
-        const auto r0 = static_cast<std::int32_t>(std::max(0.f, top) / TileSize);
-        const auto r1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(bottom, top)) / TileSize);
-        for (std::int32_t c = c0; c <= c1; ++c)
-            for (std::int32_t r = r0; r <= r1; ++r)
-                cells.emplace_back(c, r);
-        return cells;
-    }
-
     std::vector<Watch> cells_;
 };
 
 }  // namespace
+
+std::vector<TilePos> CellsUnder(float left, float top, float right, float bottom)
+{
+    std::vector<TilePos> cells;
+    if (right <= 0 || bottom <= 0)
+        return cells;
+    const auto c0 = static_cast<std::int32_t>(std::max(0.f, left) / TileSize);
+    const auto c1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(right, left)) / TileSize);
+    const auto r0 = static_cast<std::int32_t>(std::max(0.f, top) / TileSize);
+    const auto r1 = static_cast<std::int32_t>(std::max(0.f, std::nextafter(bottom, top)) / TileSize);
+    for (std::int32_t c = c0; c <= c1; ++c)
+        for (std::int32_t r = r0; r <= r1; ++r)
+            cells.emplace_back(c, r);
+    return cells;
+}
 
 const std::array<Level, 12> PlayingLevels = {{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {3, 1},
                                               {3, 2}, {3, 3}, {3, 4}}};

@@ -93,6 +93,10 @@ struct RunStep {
 // How far from the player's box RunStep::nearTiles looks, in pixels.
 inline constexpr float NearReach = 3 * TileSize;
 
+// The map cells that a box overlaps, its right and bottom edges excluded (a
+// box of no height takes the row it lies in); none left of or above the map.
+std::vector<TilePos> CellsUnder(float left, float top, float right, float bottom);
+
 // What the window shows of the play field at a step: the tiles of every
 // cell in view, the lifts and the live enemies.
 struct ViewShot {

@@ -664,11 +664,12 @@ std::vector<std::pair<int, std::vector<int>>> RepeatedViews(const std::vector<Lo
     return repeated;
 }
 
-// Each copied view that is not also repeated: its step and the steps of the
-// earlier views it copies.
-std::vector<std::pair<int, std::vector<int>>> CopiedViews(const std::vector<LookGrid>& outlines)
+// Each copied view that is not also repeated (among `repeated`, the
+// RepeatedViews of the same views): its step and the steps of the earlier
+// views it copies.
+std::vector<std::pair<int, std::vector<int>>> CopiedViews(const std::vector<LookGrid>& outlines,
+                                                         const std::vector<std::pair<int, std::vector<int>>>& repeated)
 {
-    const std::vector<std::pair<int, std::vector<int>>> repeated = RepeatedViews(outlines);
     std::vector<std::pair<int, std::vector<int>>> copied;
     for (std::size_t i = 0; i < outlines.size(); ++i) {
         const bool counted = std::any_of(repeated.begin(), repeated.end(),
@@ -724,6 +725,9 @@ std::vector<std::pair<int, int>> SharedOutlines(const std::vector<LookGrid>& a, 
 struct LevelViews {
     std::vector<LookGrid> whole;
     std::vector<LookGrid> outlines;
+    // The views repeated and copied within the level.
+    std::vector<std::pair<int, std::vector<int>>> repeated;
+    std::vector<std::pair<int, std::vector<int>>> copied;
 };
 
 const LevelViews& ViewsOf(const Level& level)
@@ -735,6 +739,8 @@ const LevelViews& ViewsOf(const Level& level)
         views.whole = RunGrids(RecordedRun::Of(level));
         for (const LookGrid& grid : views.whole)
             views.outlines.push_back(Outline(grid));
+        views.repeated = RepeatedViews(views.outlines);
+        views.copied = CopiedViews(views.outlines, views.repeated);
         found = made.emplace(Name(level), std::move(views)).first;
     }
     return found->second;
@@ -1039,9 +1045,10 @@ TEST(RunFigures, RepeatedAndCopiedViews)
     // repeat, the second a copy; so is b at 1200.
     const std::vector<LookGrid> views = FixtureViews({a, b, a, b, a});
     EXPECT_EQ(RepeatedViews(views), (Views{{1500, {300, 900}}}));
-    EXPECT_EQ(CopiedViews(views), (Views{{900, {300}}, {1200, {600}}}));
+    EXPECT_EQ(CopiedViews(views, RepeatedViews(views)), (Views{{900, {300}}, {1200, {600}}}));
     // The run standing on one screen for two views copies nothing.
-    EXPECT_EQ(CopiedViews(FixtureViews({a, a, b, c})), Views{});
+    const std::vector<LookGrid> still = FixtureViews({a, a, b, c});
+    EXPECT_EQ(CopiedViews(still, RepeatedViews(still)), Views{});
     EXPECT_EQ(RepeatedViews(FixtureViews({a, b, c})), Views{});
 }
 
@@ -1146,11 +1153,11 @@ TEST(RunFigures, NoSectionRepeats)
 {
     for (const Level& level : PlayingLevels) {
         const LevelViews& views = ViewsOf(level);
-        for (const auto& view : RepeatedViews(views.outlines))
+        for (const auto& view : views.repeated)
             ADD_FAILURE() << Name(level) << ", " << ViewPlace(views.whole, view.first)
                           << ": the view is alike to the views at steps " << Steps(view.second)
                           << " (a section is met once and tested once, not a third time)";
-        for (const auto& view : CopiedViews(views.outlines))
+        for (const auto& view : views.copied)
             ADD_FAILURE() << Name(level) << ", " << ViewPlace(views.whole, view.first)
                           << ": the view copies the views at steps " << Steps(view.second)
                           << " (a section built twice)";
@@ -1229,7 +1236,7 @@ TEST(RunFigures, PrintTheFigures)
                     "repeat or copy; %zu views like another level's; %s; %ld states expanded, %.1f %% deaths\n",
                     Name(level).c_str(), PlaySteps(run), run.firstPlayStep, idle, std::lround(100 * busiest.share),
                     busiest.first, longest.length, longest.from,
-                    RepeatedViews(ViewsOf(level).outlines).size() + CopiedViews(ViewsOf(level).outlines).size(),
+                    ViewsOf(level).repeated.size() + ViewsOf(level).copied.size(),
                     ViewsOf(level).whole.size(), shared, Describe(EndingOf(run)).c_str(), difficulty.expanded,
                     difficulty.deathShare);
     }
